@@ -1,0 +1,101 @@
+// CObject: the root of every persistent class, with run-time class information.
+//
+// Each persistent class carries one static CRuntimeClass that names it, gives its
+// schema number and its base class, and can create an empty instance. The class
+// registry maps stored class names to those descriptions, so that the archive reader
+// can create an object from the name it finds in a file. A class joins the registry
+// when the library is loaded, through ZP_IMPLEMENT_SERIAL.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zulparvo {
+
+// An 8-bit counted text, as the character files store it.
+using CString = std::string;
+
+class CObject;
+class CArchive;
+class CFieldVisitor;
+
+struct CRuntimeClass {
+  const char* m_lpszClassName;
+  uint16_t m_wSchema;
+  std::unique_ptr<CObject> (*m_pfnCreateObject)();  // null for abstract classes
+  const CRuntimeClass* m_pBaseClass;                  // null for CObject itself
+
+  std::unique_ptr<CObject> CreateObject() const;
+  bool IsDerivedFrom(const CRuntimeClass* base) const;
+
+  // The registered class of that name, or null when no class bears it.
+  static const CRuntimeClass* FromName(std::string_view name);
+};
+
+// Adds a class to the registry; ZP_IMPLEMENT_SERIAL calls it during static set-up.
+// Registering a second class under a name already taken is a programming error and
+// aborts, since files could then no longer be read unambiguously.
+void RegisterRuntimeClass(const CRuntimeClass& runtimeClass);
+
+// Every registered class, in no particular order (for tests and documentation).
+std::vector<const CRuntimeClass*> RegisteredClasses();
+
+class CObject {
+ public:
+  virtual ~CObject() = default;
+
+  virtual const CRuntimeClass* GetRuntimeClass() const;
+  // Writes or reads the object's own data; the base writes and reads nothing.
+  virtual void Serialize(CArchive& ar);
+  // Presents every persistent field by name (for JSON and documentation); the base has
+  // none.
+  virtual void VisitFields(CFieldVisitor& visitor);
+  // A deep copy of the object: owned records are copied too.
+  virtual std::unique_ptr<CObject> Clone() const = 0;
+
+  bool IsKindOf(const CRuntimeClass* runtimeClass) const;
+  const char* GetClassName() const { return GetRuntimeClass()->m_lpszClassName; }
+
+  static const CRuntimeClass classCObject;
+
+ protected:
+  CObject() = default;
+  CObject(const CObject&) = default;
+  CObject& operator=(const CObject&) = default;
+};
+
+// Registers a class on construction; one static instance per class.
+struct CClassRegistrar {
+  explicit CClassRegistrar(const CRuntimeClass& runtimeClass) { RegisterRuntimeClass(runtimeClass); }
+};
+
+// The typed result of a checked down-cast: null when the object is not of class T.
+template <class T>
+T* DynamicDownCast(CObject* object) {
+  return object != nullptr && object->IsKindOf(&T::class##T) ? static_cast<T*>(object) : nullptr;
+}
+
+}  // namespace zulparvo
+
+#define ZP_RUNTIME_CLASS(cls) (&cls::class##cls)
+
+// In the class body of every persistent class.
+#define ZP_DECLARE_SERIAL(cls)                                              \
+ public:                                                                    \
+  static const ::zulparvo::CRuntimeClass class##cls;                        \
+  static std::unique_ptr<::zulparvo::CObject> CreateObject();               \
+  const ::zulparvo::CRuntimeClass* GetRuntimeClass() const override;       \
+  std::unique_ptr<::zulparvo::CObject> Clone() const override;
+
+// In the source file of every persistent class. The class must be default- and
+// copy-constructible; its copy constructor makes the deep copy that Clone returns.
+#define ZP_IMPLEMENT_SERIAL(cls, base, schema)                                                  \
+  const ::zulparvo::CRuntimeClass cls::class##cls{#cls, schema, &cls::CreateObject,             \
+                                                  ZP_RUNTIME_CLASS(base)};                      \
+  std::unique_ptr<::zulparvo::CObject> cls::CreateObject() { return std::make_unique<cls>(); } \
+  const ::zulparvo::CRuntimeClass* cls::GetRuntimeClass() const { return &class##cls; }        \
+  std::unique_ptr<::zulparvo::CObject> cls::Clone() const { return std::make_unique<cls>(*this); } \
+  static const ::zulparvo::CClassRegistrar registrar##cls(cls::class##cls);
