@@ -1,0 +1,76 @@
+// The application profile: the INI file that holds the host's settings.
+//
+// Sections and keys are compared without regard to case; values are returned as the
+// file writes them. A setting that the file lacks, or a profile without a file, gives
+// the caller's default. The settings read are "CHARACTER"/"STARTINGPOINTS",
+// "DATABASE"/<book code> and "DIRECTORIES"/"PICTURES". Folder entries that are relative
+// paths are taken relative to the folder of the profile file.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+#include "platform/object.h"
+
+namespace zulparvo {
+
+class CProfile {
+ public:
+  // A profile without a file: every setting has its default.
+  CProfile();
+
+  // Reads the file. A file that does not exist gives an empty profile that still knows
+  // its path (so that relative folder entries have a base). A file that exists but
+  // cannot be read or parsed throws std::runtime_error naming the file and, for a
+  // syntax error, the first line in error.
+  static CProfile Load(const std::filesystem::path& file);
+
+  // The value of the key, or the default when the key is absent. A key that is present
+  // with an empty value gives the empty text.
+  CString GetProfileString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const;
+
+  // The whole number that the value begins with (after blanks, with an optional sign;
+  // what follows the digits is ignored). The default when the key is absent, when the
+  // value does not begin with a number, or when the number does not fit 32 bits.
+  int32_t GetProfileInt(std::string_view section, std::string_view key, int32_t defaultValue) const;
+
+  // The file the profile was loaded from; empty for a profile without a file.
+  const std::filesystem::path& GetPath() const { return m_path; }
+
+  // The folder of the profile file; empty when there is none (or the path names no
+  // folder, in which case relative entries are relative to the working folder).
+  std::filesystem::path GetDirectory() const;
+
+  // A folder or file entry of the profile as a path: an absolute entry as it is, a
+  // relative entry below GetDirectory(), an empty entry as the empty path.
+  std::filesystem::path ResolvePath(std::string_view entry) const;
+
+ private:
+  struct Values;  // the parsed file; shared between copies, never changed after Load
+  std::filesystem::path m_path;
+  std::shared_ptr<const Values> m_values;
+};
+
+// Where the application profile is: the command-line option when given, else
+// $ZULPARVO_PROFILE, else $XDG_CONFIG_HOME/zulparvo/zulparvo.ini, else
+// $HOME/.config/zulparvo/zulparvo.ini. Empty or (for XDG_CONFIG_HOME) relative
+// variables count as unset. Empty when none of them gives a place.
+std::filesystem::path FindProfilePath(const std::optional<std::filesystem::path>& commandLine);
+
+// The process-wide profile. On first use it is loaded from FindProfilePath(nullopt);
+// should that file be unreadable, the error is shown with the stop icon and the empty
+// profile is used. The reference stays valid until the next SetAppProfile.
+const CProfile& GetAppProfile();
+
+// Replaces the process-wide profile (the host after reading its command line, or a test).
+void SetAppProfile(CProfile profile);
+
+// Forgets the process-wide profile, so that the next GetAppProfile loads it again from
+// FindProfilePath(nullopt) (after the host changed its environment, or between tests).
+void ResetAppProfile();
+
+}  // namespace zulparvo
