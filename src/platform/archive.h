@@ -104,7 +104,8 @@ class CArchive {
   // An element count; each element needs at least `minBytesPerElement` more bytes.
   std::size_t ReadCount(std::size_t minBytesPerElement);
   // Reads an object reference and returns the object it names (null for no object).
-  // The object must be of `required` or a subclass of it, when that is given.
+  // The object must be of `required` or a subclass of it, when that is given. Later
+  // back-references copy it, so it must stay alive while the archive reads.
   std::unique_ptr<CObject> ReadObject(const CRuntimeClass* required);
   // Reads an object reference into an object that the caller already has (a list
   // slot): the stored object must be of target's class; no object leaves it as it is.
@@ -145,7 +146,7 @@ class CArchive {
   void WriteClass(const CRuntimeClass* runtimeClass);
   Reference ReadReference(const CRuntimeClass* required);
   std::size_t RegisterObject(CObject* object);
-  void ReadObjectData(CObject& object, std::size_t index);
+  void ReadObjectData(CObject& object, std::size_t index, std::size_t tagOffset);
   const LoadEntry& ExistingObject(std::size_t index, std::size_t tagOffset) const;
   void ChargeCopy(std::size_t weight, std::size_t offset);
   static std::string Describe(const CRuntimeClass* runtimeClass);

@@ -51,7 +51,7 @@ class CObArray : public CObject {
 template <class T>
 class CTypedObArray : public CObArray {
  public:
-  CTypedObArray() : CObArray(ZP_RUNTIME_CLASS(T)) {}
+  CTypedObArray() : CObArray(T::ThisClass()) {}
   T* GetAt(std::size_t index) const { return static_cast<T*>(CObArray::GetAt(index)); }
   T* GetLast() const { return static_cast<T*>(CObArray::GetLast()); }
   std::unique_ptr<CObject> Clone() const override { return std::make_unique<CTypedObArray>(*this); }

@@ -60,6 +60,7 @@ class CObject {
   const char* GetClassName() const { return GetRuntimeClass()->m_lpszClassName; }
 
   static const CRuntimeClass classCObject;
+  static const CRuntimeClass* ThisClass() { return &classCObject; }
 
  protected:
   CObject() = default;
@@ -75,7 +76,7 @@ struct CClassRegistrar {
 // The typed result of a checked down-cast: null when the object is not of class T.
 template <class T>
 T* DynamicDownCast(CObject* object) {
-  return object != nullptr && object->IsKindOf(&T::class##T) ? static_cast<T*>(object) : nullptr;
+  return object != nullptr && object->IsKindOf(T::ThisClass()) ? static_cast<T*>(object) : nullptr;
 }
 
 }  // namespace zulparvo
@@ -86,6 +87,7 @@ T* DynamicDownCast(CObject* object) {
 #define ZP_DECLARE_SERIAL(cls)                                              \
  public:                                                                    \
   static const ::zulparvo::CRuntimeClass class##cls;                        \
+  static const ::zulparvo::CRuntimeClass* ThisClass() { return &class##cls; } \
   static std::unique_ptr<::zulparvo::CObject> CreateObject();               \
   const ::zulparvo::CRuntimeClass* GetRuntimeClass() const override;       \
   std::unique_ptr<::zulparvo::CObject> Clone() const override;

@@ -1,0 +1,29 @@
+// Whole-file reading and safe replacement of files.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace zulparvo {
+
+// A file that cannot be read or written; the message names the file.
+class CFileException : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Files larger than this are refused rather than read into memory.
+inline constexpr std::uintmax_t kMaxFileSize = std::uintmax_t{512} << 20;
+
+// The whole content of the file.
+std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path, std::uintmax_t maxSize = kMaxFileSize);
+
+// Writes the bytes to a new file beside `path` and renames it over `path`, so that the
+// old file stays as it was unless the new one is complete.
+void WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes);
+
+}  // namespace zulparvo
