@@ -1,23 +1,58 @@
 // zulparvo: reads, writes, shows and converts character files and runs host scripts.
 #include <CLI/CLI.hpp>
 
+#include <array>
 #include <cstdio>
 #include <exception>
 
-int main(int argc, char** argv) {
+#include "cli/commands.h"
+
+namespace zulparvo::cli {
+namespace {
+
+constexpr std::array kCommands{
+    Command{"show", "Show a character file in readable form", SetUpShow},
+    Command{"export", "Print a character file as JSON", SetUpExport},
+    Command{"import", "Write a character file from JSON", SetUpImport},
+};
+
+int Main(int argc, char** argv) {
   CLI::App app{"zulparvo: character files and special calculations for a point-based role-playing system",
                "zulparvo"};
   app.set_version_flag("--version", "zulparvo " ZULPARVO_VERSION);
+  GlobalOptions global;
+  app.add_option("--profile", global.profile, "The profile (INI file) to use")->check(CLI::ExistingFile);
   app.require_subcommand(0, 1);
+  app.fallthrough();
+
+  std::vector<std::pair<CLI::App*, CommandRunner>> runners;
+  for (const Command& command : kCommands) {
+    CLI::App* sub = app.add_subcommand(command.name, command.description);
+    runners.emplace_back(sub, command.setUp(*sub, global));
+  }
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
-    // Usage errors end with status 2; --help and --version with 0.
     const int status = app.exit(error);
-    return status == 0 ? 0 : 2;
+    return status == 0 ? kExitOk : kExitUsage;
   }
-  if (app.get_subcommands().empty()) {
-    std::fputs(app.help().c_str(), stdout);
+  for (const auto& [sub, run] : runners) {
+    if (sub->parsed()) {
+      InstallProfile(global);
+      return run();
+    }
   }
-  return 0;
+  std::fputs(app.help().c_str(), stdout);
+  return kExitOk;
+}
+
+}  // namespace
+}  // namespace zulparvo::cli
+
+int main(int argc, char** argv) {
+  try {
+    return zulparvo::cli::Main(argc, argv);
+  } catch (const std::exception& error) {
+    return zulparvo::cli::Fail(error.what());
+  }
 }

@@ -73,6 +73,11 @@ struct CClassRegistrar {
   explicit CClassRegistrar(const CRuntimeClass& runtimeClass) { RegisterRuntimeClass(runtimeClass); }
 };
 
+// A deep copy of an owned record, or none.
+inline std::unique_ptr<CObject> CloneOrNull(const std::unique_ptr<CObject>& object) {
+  return object ? object->Clone() : nullptr;
+}
+
 // The typed result of a checked down-cast: null when the object is not of class T.
 template <class T>
 T* DynamicDownCast(CObject* object) {

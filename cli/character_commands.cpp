@@ -1,0 +1,177 @@
+// show, export and import: character files read, shown and converted.
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "cli/commands.h"
+#include "cli/json_codec.h"
+#include "cli/text_encoding.h"
+#include "frame/utilities/utilities.h"
+#include "model/ad_disad.h"
+#include "model/character_file.h"
+#include "model/skill_base.h"
+#include "platform/archive.h"
+#include "platform/file_io.h"
+#include "platform/message_sink.h"
+#include "platform/profile.h"
+
+namespace zulparvo::cli {
+
+void InstallProfile(const GlobalOptions& global) {
+  const auto path = FindProfilePath(global.profile.empty() ? std::nullopt
+                                                           : std::optional<std::filesystem::path>(global.profile));
+  SetAppProfile(CProfile::Load(path));
+}
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "zulparvo: %s\n", message.c_str());
+  return kExitInvalidInput;
+}
+
+namespace {
+
+// Loads the character; the reader's own message for a file that is not a character
+// file is folded into the one error line.
+std::unique_ptr<CChar_Character> Load(const std::string& file) {
+  CMessageCollector quiet;
+  return LoadCharacterFile(file);
+}
+
+std::string Signed(long value) { return (value >= 0 ? "+" : "") + LongtoString(value, 0); }
+std::string Real(double value, long decimals = 1) { return DoubletoString(value, decimals, 1, 0); }
+
+void ShowAdvantages(std::ostream& out, const char* title, CTypedObArray<CChar_Ad_Disad>& list) {
+  if (list.IsEmpty()) return;
+  out << title << " (" << list.GetSize() << ")\n";
+  for (std::size_t i = 0; i < list.GetSize(); ++i) {
+    const CChar_Ad_Disad& record = *list.GetAt(i);
+    out << "  " << BytesToUtf8(record.GetDisplayName()) << "  [" << record.GetBookCode() << " "
+        << record.GetIdentifier() << "]  " << Real(record.GetCostWithExtra()) << " points\n";
+  }
+}
+
+void ShowSkills(std::ostream& out, const char* title, CObArray& list) {
+  if (list.IsEmpty()) return;
+  out << title << " (" << list.GetSize() << ")\n";
+  for (const auto& entry : list) {
+    if (auto* skill = DynamicDownCast<CChar_Skill_Base>(entry.get())) {
+      out << "  " << BytesToUtf8(skill->GetDisplayName()) << "  [" << skill->GetBookCode() << " "
+          << skill->GetIdentifier() << "]  level " << skill->GetTotalLevel() << ", " << Real(skill->GetPoints())
+          << " points\n";
+    } else {
+      out << "  (" << entry->GetClassName() << ")\n";
+    }
+  }
+}
+
+void Show(std::ostream& out, const std::string& file, CChar_Character& c) {
+  out << file << ": character file version " << c.GetVersion() << "\n";
+  out << "Attributes   ST " << c.GetCurrentST() << "  DX " << c.GetCurrentDX() << "  IQ " << c.GetCurrentIQ()
+      << "  HT " << c.GetCurrentHT() << "   (base " << c.GetST() << "/" << c.GetDX() << "/" << c.GetIQ() << "/"
+      << c.GetHT() << ", bonus " << Signed(c.GetSTBonus()) << "/" << Signed(c.GetDXBonus()) << "/"
+      << Signed(c.GetIQBonus()) << "/" << Signed(c.GetHTBonus()) << ")\n";
+  out << "Points       " << Real(c.GetPointsSpent()) << " spent, " << Real(c.GetPointsAvailable()) << " available\n";
+  out << "Speed        " << c.GetSpeedSumText(false) << " (with extra " << c.GetSpeedSumText(true) << ")   move "
+      << c.GetMoveSumText(false, 1) << "   encumbrance " << c.GetEncumbranceLevel(1) << "/"
+      << c.GetEncumbranceLevel(2) << "\n";
+  out << "Defences     dodge " << c.GetDodgeValue() << " " << Signed(c.GetDodgeBonus()) << ", parry "
+      << c.GetParryValue() << " " << Signed(c.GetParryBonus()) << ", block " << c.GetBlockValue() << " "
+      << Signed(c.GetBlockBonus()) << ", PD " << Signed(c.GetPDBonus()) << ", DR " << Signed(c.GetDRBonus()) << "\n";
+  out << "Bonuses      hit points " << Signed(c.GetHitPointBonus()) << ", fatigue " << Signed(c.GetFatigueBonus())
+      << ", spell fatigue " << Signed(c.GetSpellFatigueBonus()) << ", basic speed "
+      << Real(c.GetBasicSpeedBonus(), 2) << ", move " << Real(c.GetMoveBonus(), 2) << "\n";
+  static constexpr std::pair<CChar_Character::Check, const char*> kChecks[] = {
+      {CChar_Character::Check::Reaction, "reaction"},
+      {CChar_Character::Check::ReactionOppositeSex, "reaction (opposite sex)"},
+      {CChar_Character::Check::Health, "health"},
+      {CChar_Character::Check::Will, "will"},
+      {CChar_Character::Check::Fright, "fright"},
+      {CChar_Character::Check::Hearing, "hearing"},
+      {CChar_Character::Check::Perception, "perception"},
+      {CChar_Character::Check::SmellTaste, "smell/taste"},
+      {CChar_Character::Check::MentalStun, "mental stun"},
+      {CChar_Character::Check::PhysicalStun, "physical stun"},
+      {CChar_Character::Check::CripplingInjury, "crippling injury"},
+  };
+  std::string checks;
+  for (const auto& [check, name] : kChecks) {
+    if (c.GetCheck(check) != 0) checks += (checks.empty() ? "" : ", ") + std::string(name) + " " + Signed(c.GetCheck(check));
+  }
+  if (!checks.empty()) out << "Checks       " << checks << "\n";
+  ShowAdvantages(out, "Advantages", c.GetAdvantages());
+  ShowAdvantages(out, "Disadvantages", c.GetDisadvantages());
+  ShowAdvantages(out, "Super advantages", c.GetSuperAdvantages());
+  ShowAdvantages(out, "Super disadvantages", c.GetSuperDisadvantages());
+  ShowSkills(out, "Skills", c.GetSkills());
+  ShowSkills(out, "Spells", c.GetSpells());
+  ShowSkills(out, "Older skills", c.GetOlderSkills());
+  for (const CharacterList list : {CharacterList::Equipment, CharacterList::Weapons, CharacterList::Armor,
+                                   CharacterList::Notes, CharacterList::MartialArtsStyles,
+                                   CharacterList::Transportation, CharacterList::FurtherCostedRecords,
+                                   CharacterList::FurtherList}) {
+    const CObArray& records = c.GetList(list);
+    if (!records.IsEmpty()) out << ListName(list) << ": " << records.GetSize() << " records\n";
+  }
+}
+
+}  // namespace
+
+CommandRunner SetUpShow(CLI::App& app, const GlobalOptions&) {
+  auto file = std::make_shared<std::string>();
+  app.add_option("FILE", *file, "The character file")->required();
+  return [file] {
+    try {
+      auto character = Load(*file);
+      std::ostringstream out;
+      Show(out, *file, *character);
+      std::cout << out.str();
+      return kExitOk;
+    } catch (const CCharacterFileException& error) {
+      return Fail(error.what());
+    }
+  };
+}
+
+CommandRunner SetUpExport(CLI::App& app, const GlobalOptions&) {
+  auto file = std::make_shared<std::string>();
+  app.add_option("FILE", *file, "The character file")->required();
+  return [file] {
+    try {
+      auto character = Load(*file);
+      std::cout << RecordToJson(*character).dump(2) << "\n";
+      return kExitOk;
+    } catch (const CCharacterFileException& error) {
+      return Fail(error.what());
+    }
+  };
+}
+
+CommandRunner SetUpImport(CLI::App& app, const GlobalOptions&) {
+  auto input = std::make_shared<std::string>();
+  auto output = std::make_shared<std::string>();
+  app.add_option("FILE.json", *input, "The character as JSON (as export prints it)")->required();
+  app.add_option("-o,--output", *output, "The character file to write")->required();
+  return [input, output] {
+    Json json;
+    try {
+      const auto bytes = ReadFileBytes(*input);
+      json = Json::parse(bytes.begin(), bytes.end());
+    } catch (const CFileException& error) {
+      return Fail(error.what());
+    } catch (const Json::parse_error& error) {
+      return Fail(*input + ": not valid JSON: " + error.what());
+    }
+    try {
+      auto character = CharacterFromJson(json);
+      SaveCharacterFile(*output, *character);
+      return kExitOk;
+    } catch (const JsonError& error) {
+      return Fail(*input + ": " + error.what());
+    } catch (const CCharacterFileException& error) {
+      return Fail(error.what());
+    }
+  };
+}
+
+}  // namespace zulparvo::cli

@@ -1,0 +1,616 @@
+#include "model/character.h"
+
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "frame/utilities/utilities.h"
+#include "model/ad_disad.h"
+#include "model/skill_base.h"
+#include "model/skill_heading.h"
+#include "model/skill_older.h"
+#include "model/type_tags.h"
+#include "platform/archive.h"
+#include "platform/field_visitor.h"
+#include "platform/message_sink.h"
+#include "platform/profile.h"
+#include "platform/saturating.h"
+
+namespace zulparvo {
+
+ZP_IMPLEMENT_SERIAL(CChar_Character, CZULBaseObject, 0)
+
+namespace {
+
+struct ListEntry {
+  CharacterList list;
+  const char* name;
+};
+
+constexpr std::array<ListEntry, kCharacterListCount> kListNames{{
+    {CharacterList::Advantages, "advantages"},
+    {CharacterList::Disadvantages, "disadvantages"},
+    {CharacterList::Skills, "skills"},
+    {CharacterList::Equipment, "equipment"},
+    {CharacterList::Weapons, "weapons"},
+    {CharacterList::Armor, "armor"},
+    {CharacterList::Spells, "spells"},
+    {CharacterList::OlderSkills, "older_skills"},
+    {CharacterList::Notes, "notes"},
+    {CharacterList::MartialArtsStyles, "martial_arts_styles"},
+    {CharacterList::SuperAdvantages, "super_advantages"},
+    {CharacterList::SuperDisadvantages, "super_disadvantages"},
+    {CharacterList::FurtherCostedRecords, "further_costed_records"},
+    {CharacterList::FurtherList, "further_list"},
+    {CharacterList::Transportation, "transportation"},
+}};
+
+// The file versions in the order they added fields; a version's position is the
+// number of later additions it holds. An unknown version holds only the first fields.
+constexpr std::array<const char*, 12> kVersions{"2.1", "2.2", "2.3", "2.4", "2.5", "2.6",
+                                                "2.7", "2.8", "2.9", "2.10", "2.11", "2.12"};
+
+int VersionStep(const CString& version) {
+  for (std::size_t i = 0; i < kVersions.size(); ++i) {
+    if (version == kVersions[i]) return static_cast<int>(i) + 1;
+  }
+  return 0;
+}
+
+// The first real field that a record presents: the points of a skill or style, the
+// cost of an advantage. What the character gives back when such a record leaves it.
+class FirstRealField : public CFieldVisitor {
+ public:
+  static double Of(CObject& record) {
+    FirstRealField visitor;
+    record.VisitFields(visitor);
+    return visitor.m_value.value_or(0.0);
+  }
+  void Integer(std::string_view, int32_t&) override {}
+  void Real(std::string_view, double& value) override {
+    if (!m_value) m_value = value;
+  }
+  void Text(std::string_view, CString&) override {}
+  void TextList(std::string_view, CStringArray&) override {}
+  void List(std::string_view, CObArray&) override {}
+  void Object(std::string_view, std::unique_ptr<CObject>&, const CRuntimeClass*) override {}
+
+ private:
+  std::optional<double> m_value;
+};
+
+std::string Numbered(const char* stem, std::size_t number) { return stem + std::to_string(number); }
+
+}  // namespace
+
+const char* ListName(CharacterList list) { return kListNames[static_cast<std::size_t>(list)].name; }
+
+std::optional<CharacterList> ListFromName(std::string_view name) {
+  for (const ListEntry& entry : kListNames) {
+    if (name == entry.name) return entry.list;
+  }
+  return std::nullopt;
+}
+
+CChar_Character::CChar_Character()
+    : m_fileIdentification(kCharacterIdentification),
+      m_version(kCharacterVersion),
+      m_pointsAvailable(StringtoDouble(GetAppProfile().GetProfileString("CHARACTER", "STARTINGPOINTS", "200"))),
+      m_skillSlot1(std::make_unique<CChar_Skill_Base>()),
+      m_parryRecord(std::make_unique<CChar_Skill_Base>()),
+      m_blockRecord(std::make_unique<CChar_Skill_Base>()),
+      m_skillSlot2(std::make_unique<CChar_Skill_Base>()) {}
+
+// Copies every field and record; the change log and the host's working lists are
+// transient and start empty in the copy.
+CChar_Character::CChar_Character(const CChar_Character& other)
+    : CZULBaseObject(other),
+      m_fileIdentification(other.m_fileIdentification),
+      m_version(other.m_version),
+      m_st(other.m_st), m_dx(other.m_dx), m_iq(other.m_iq), m_ht(other.m_ht),
+      m_attributeExtras(other.m_attributeExtras),
+      m_stBonus(other.m_stBonus), m_dxBonus(other.m_dxBonus), m_iqBonus(other.m_iqBonus), m_htBonus(other.m_htBonus),
+      m_pointsSpent(other.m_pointsSpent),
+      m_pointsAvailable(other.m_pointsAvailable),
+      m_descriptiveText1(other.m_descriptiveText1),
+      m_damageText1(other.m_damageText1),
+      m_damageText2(other.m_damageText2),
+      m_speedBase(other.m_speedBase),
+      m_advantages(other.m_advantages),
+      m_disadvantages(other.m_disadvantages),
+      m_skills(other.m_skills),
+      m_real1(other.m_real1), m_real2(other.m_real2),
+      m_descriptiveTexts2to5(other.m_descriptiveTexts2to5),
+      m_carriedWeight1(other.m_carriedWeight1),
+      m_dodgeValue(other.m_dodgeValue), m_parryValue(other.m_parryValue), m_blockValue(other.m_blockValue),
+      m_equipment(other.m_equipment),
+      m_descriptiveTexts6to11(other.m_descriptiveTexts6to11),
+      m_integer1(other.m_integer1),
+      m_descriptiveText12(other.m_descriptiveText12),
+      m_basicSpeedBonus(other.m_basicSpeedBonus),
+      m_mentalMode(other.m_mentalMode),
+      m_descriptiveText13(other.m_descriptiveText13),
+      m_weapons(other.m_weapons),
+      m_armor(other.m_armor),
+      m_spells(other.m_spells),
+      m_olderSkills(other.m_olderSkills),
+      m_skillSlot1(CloneOrNull(other.m_skillSlot1)),
+      m_secondaryStrength(other.m_secondaryStrength),
+      m_notes(other.m_notes),
+      m_styles(other.m_styles),
+      m_techLevel(other.m_techLevel),
+      m_superAdvantages(other.m_superAdvantages),
+      m_superDisadvantages(other.m_superDisadvantages),
+      m_furtherCostedRecords(other.m_furtherCostedRecords),
+      m_parryRecord(CloneOrNull(other.m_parryRecord)),
+      m_parryBonus(other.m_parryBonus),
+      m_blockRecord(CloneOrNull(other.m_blockRecord)),
+      m_blockBonus(other.m_blockBonus),
+      m_carriedWeight2(other.m_carriedWeight2),
+      m_speedExtra2(other.m_speedExtra2),
+      m_dodgeBonus(other.m_dodgeBonus),
+      m_speedExtra1(other.m_speedExtra1),
+      m_moveBonus(other.m_moveBonus),
+      m_hitPointBonus(other.m_hitPointBonus),
+      m_fatigueBonus(other.m_fatigueBonus),
+      m_pdBonus(other.m_pdBonus),
+      m_drBonus(other.m_drBonus),
+      m_extraWeight(other.m_extraWeight), m_extraWeight1(other.m_extraWeight1), m_extraWeight2(other.m_extraWeight2),
+      m_encumbranceTableSwitch(other.m_encumbranceTableSwitch),
+      m_skillSlot2(CloneOrNull(other.m_skillSlot2)),
+      m_integer5(other.m_integer5),
+      m_furtherList(other.m_furtherList),
+      m_secondaryStrengthFlag(other.m_secondaryStrengthFlag),
+      m_strengthKind(other.m_strengthKind),
+      m_pdSources(other.m_pdSources),
+      m_drSources(other.m_drSources),
+      m_spellFatigueBonus(other.m_spellFatigueBonus),
+      m_transportation(other.m_transportation),
+      m_descriptiveText14(other.m_descriptiveText14),
+      m_damageText3(other.m_damageText3),
+      m_checks(other.m_checks),
+      m_damageText4(other.m_damageText4),
+      m_moveMultiplier(other.m_moveMultiplier),
+      m_moveCap(other.m_moveCap),
+      m_integers8to11(other.m_integers8to11),
+      m_integer12(other.m_integer12),
+      m_trailingIntegers(other.m_trailingIntegers),
+      m_protectionLeading(other.m_protectionLeading),
+      m_protection(other.m_protection) {}
+
+CChar_Character::~CChar_Character() = default;
+
+CString CChar_Character::GetType() const { return kTagCharacter; }
+
+// ---------------------------------------------------------------------------------
+// Storage
+
+void CChar_Character::Serialize(CArchive& ar) {
+  CZULBaseObject::Serialize(ar);
+  if (ar.IsStoring()) {
+    m_fileIdentification = kCharacterIdentification;
+    m_version = kCharacterVersion;
+  }
+  ar.Exchange(m_fileIdentification);
+  if (ar.IsLoading() && m_fileIdentification != kCharacterIdentification) {
+    // Not a character file: the rest keeps its defaults.
+    AfxMessageBox("This is not a ZULPARVO character file!\nPlease convert this file before opening!", MessageIcon::Stop);
+    return;
+  }
+  ar.Exchange(m_version);
+  const int step = ar.IsStoring() ? static_cast<int>(kVersions.size()) : VersionStep(m_version);
+  const auto since = [step](int versionStep) { return step >= versionStep; };
+
+  ar.Exchange(m_st);
+  ar.Exchange(m_dx);
+  ar.Exchange(m_iq);
+  ar.Exchange(m_ht);
+  for (int32_t& extra : m_attributeExtras) ar.Exchange(extra);
+  ar.Exchange(m_stBonus);
+  ar.Exchange(m_dxBonus);
+  ar.Exchange(m_iqBonus);
+  ar.Exchange(m_htBonus);
+  ar.Exchange(m_pointsSpent);
+  ar.Exchange(m_pointsAvailable);
+  ar.Exchange(m_descriptiveText1);
+  ar.Exchange(m_damageText1);
+  ar.Exchange(m_damageText2);
+  ar.Exchange(m_speedBase);
+  ar.Exchange(m_advantages);
+  ar.Exchange(m_disadvantages);
+  ar.Exchange(m_skills);
+  ar.Exchange(m_real1);
+  ar.Exchange(m_real2);
+  for (CString& text : m_descriptiveTexts2to5) ar.Exchange(text);
+  ar.Exchange(m_carriedWeight1);
+  ar.Exchange(m_dodgeValue);
+  ar.Exchange(m_parryValue);
+  ar.Exchange(m_blockValue);
+  ar.Exchange(m_equipment);
+  for (CString& text : m_descriptiveTexts6to11) ar.Exchange(text);
+  ar.Exchange(m_integer1);
+  ar.Exchange(m_descriptiveText12);
+  ar.Exchange(m_basicSpeedBonus);
+  ar.Exchange(m_mentalMode);
+  ar.Exchange(m_descriptiveText13);
+  ar.Exchange(m_weapons);
+  ar.Exchange(m_armor);
+  ar.Exchange(m_spells);
+  ar.Exchange(m_olderSkills);
+  ar.Exchange(m_skillSlot1);
+  ar.Exchange(m_secondaryStrength);
+  ar.Exchange(m_notes);
+  ar.Exchange(m_styles);
+  ar.Exchange(m_techLevel);
+  ar.Exchange(m_superAdvantages);
+  ar.Exchange(m_superDisadvantages);
+  ar.Exchange(m_furtherCostedRecords);
+  ar.Exchange(m_parryRecord);
+  ar.Exchange(m_parryBonus);
+  ar.Exchange(m_blockRecord);
+  ar.Exchange(m_blockBonus);
+  ar.Exchange(m_carriedWeight2);
+  ar.Exchange(m_speedExtra2);
+  ar.Exchange(m_dodgeBonus);
+  if (since(1)) {
+    ar.Exchange(m_speedExtra1);
+    ar.Exchange(m_moveBonus);
+    ar.Exchange(m_hitPointBonus);
+    ar.Exchange(m_fatigueBonus);
+    ar.Exchange(m_pdBonus);
+    ar.Exchange(m_drBonus);
+    ar.Exchange(m_extraWeight);
+    ar.Exchange(m_extraWeight1);
+    ar.Exchange(m_extraWeight2);
+    ar.Exchange(m_encumbranceTableSwitch);
+  }
+  if (since(2)) {
+    ar.Exchange(m_skillSlot2);
+    ar.Exchange(m_integer5);
+    ar.Exchange(m_furtherList);
+  }
+  if (since(3)) {
+    ar.Exchange(m_secondaryStrengthFlag);
+    ar.Exchange(m_strengthKind);
+  }
+  if (since(4)) {
+    ar.Exchange(m_pdSources);
+    ar.Exchange(m_drSources);
+  }
+  if (since(5)) ar.Exchange(m_spellFatigueBonus);
+  if (since(6)) {
+    ar.Exchange(m_transportation);
+    ar.Exchange(m_descriptiveText14);
+  }
+  if (since(7)) ar.Exchange(m_damageText3);
+  // 2.8 added the reaction modifier alone; 2.9 the other ten.
+  if (since(8)) ar.Exchange(m_checks[0]);
+  if (since(9)) {
+    for (std::size_t i = 1; i < kCheckCount; ++i) ar.Exchange(m_checks[i]);
+  }
+  if (since(10)) ar.Exchange(m_damageText4);
+  if (since(11)) {
+    ar.Exchange(m_moveMultiplier);
+    ar.Exchange(m_moveCap);
+  }
+  if (since(12)) {
+    for (int32_t& integer : m_integers8to11) ar.Exchange(integer);
+    ar.Exchange(m_integer12);
+  }
+  if (ar.IsStoring()) {
+    for (int32_t& integer : m_trailingIntegers) ar.WriteInt(integer);
+  } else {
+    m_trailingIntegers = {};
+    m_version = kCharacterVersion;
+  }
+}
+
+void CChar_Character::VisitFields(CFieldVisitor& v) {
+  CZULBaseObject::VisitFields(v);
+  v.Integer("st", m_st);
+  v.Integer("dx", m_dx);
+  v.Integer("iq", m_iq);
+  v.Integer("ht", m_ht);
+  for (std::size_t i = 0; i < m_attributeExtras.size(); ++i) v.Integer(Numbered("attribute_extra_", i + 1), m_attributeExtras[i]);
+  v.Integer("st_bonus", m_stBonus);
+  v.Integer("dx_bonus", m_dxBonus);
+  v.Integer("iq_bonus", m_iqBonus);
+  v.Integer("ht_bonus", m_htBonus);
+  v.Real("points_spent", m_pointsSpent);
+  v.Real("points_available", m_pointsAvailable);
+  v.Text("descriptive_text_1", m_descriptiveText1);
+  v.Text("damage_text_1", m_damageText1);
+  v.Text("damage_text_2", m_damageText2);
+  v.Real("speed_base", m_speedBase);
+  v.List("advantages", m_advantages);
+  v.List("disadvantages", m_disadvantages);
+  v.List("skills", m_skills);
+  v.Real("real_1", m_real1);
+  v.Real("real_2", m_real2);
+  for (std::size_t i = 0; i < m_descriptiveTexts2to5.size(); ++i) {
+    v.Text(Numbered("descriptive_text_", i + 2), m_descriptiveTexts2to5[i]);
+  }
+  v.Real("carried_weight_1", m_carriedWeight1);
+  v.Integer("dodge_value", m_dodgeValue);
+  v.Integer("parry_value", m_parryValue);
+  v.Integer("block_value", m_blockValue);
+  v.List("equipment", m_equipment);
+  for (std::size_t i = 0; i < m_descriptiveTexts6to11.size(); ++i) {
+    v.Text(Numbered("descriptive_text_", i + 6), m_descriptiveTexts6to11[i]);
+  }
+  v.Integer("integer_1", m_integer1);
+  v.Text("descriptive_text_12", m_descriptiveText12);
+  v.Real("basic_speed_bonus", m_basicSpeedBonus);
+  v.Integer("mental_mode", m_mentalMode);
+  v.Text("descriptive_text_13", m_descriptiveText13);
+  v.List("weapons", m_weapons);
+  v.List("armor", m_armor);
+  v.List("spells", m_spells);
+  v.List("older_skills", m_olderSkills);
+  v.Object("skill_slot_1", m_skillSlot1, nullptr);
+  v.Integer("secondary_strength", m_secondaryStrength);
+  v.List("notes", m_notes);
+  v.List("martial_arts_styles", m_styles);
+  v.Integer("tech_level", m_techLevel);
+  v.List("super_advantages", m_superAdvantages);
+  v.List("super_disadvantages", m_superDisadvantages);
+  v.List("further_costed_records", m_furtherCostedRecords);
+  v.Object("parry_record", m_parryRecord, nullptr);
+  v.Integer("parry_bonus", m_parryBonus);
+  v.Object("block_record", m_blockRecord, nullptr);
+  v.Integer("block_bonus", m_blockBonus);
+  v.Real("carried_weight_2", m_carriedWeight2);
+  v.Real("speed_extra_2", m_speedExtra2);
+  v.Integer("dodge_bonus", m_dodgeBonus);
+  v.Real("speed_extra_1", m_speedExtra1);
+  v.Real("move_bonus", m_moveBonus);
+  v.Integer("hit_point_bonus", m_hitPointBonus);
+  v.Integer("fatigue_bonus", m_fatigueBonus);
+  v.Integer("pd_bonus", m_pdBonus);
+  v.Integer("dr_bonus", m_drBonus);
+  v.Real("extra_weight", m_extraWeight);
+  v.Real("extra_weight_1", m_extraWeight1);
+  v.Real("extra_weight_2", m_extraWeight2);
+  v.Integer("encumbrance_table_switch", m_encumbranceTableSwitch);
+  v.Object("skill_slot_2", m_skillSlot2, nullptr);
+  v.Integer("integer_5", m_integer5);
+  v.List("further_list", m_furtherList);
+  v.Integer("secondary_strength_flag", m_secondaryStrengthFlag);
+  v.Integer("strength_kind", m_strengthKind);
+  v.TextList("pd_sources", m_pdSources);
+  v.TextList("dr_sources", m_drSources);
+  v.Integer("spell_fatigue_bonus", m_spellFatigueBonus);
+  v.List("transportation", m_transportation);
+  v.Text("descriptive_text_14", m_descriptiveText14);
+  v.Text("damage_text_3", m_damageText3);
+  static constexpr std::array<const char*, kCheckCount> kCheckKeys{
+      "reaction",      "reaction_opposite_sex", "health_check",       "will_check",
+      "fright_check",  "hearing_check",         "perception_check",   "smell_taste_check",
+      "mental_stun_check", "physical_stun_check", "crippling_injury_check"};
+  for (std::size_t i = 0; i < kCheckCount; ++i) v.Integer(kCheckKeys[i], m_checks[i]);
+  v.Text("damage_text_4", m_damageText4);
+  v.Real("move_multiplier", m_moveMultiplier);
+  v.Real("move_cap", m_moveCap);
+  for (std::size_t i = 0; i < m_integers8to11.size(); ++i) v.Integer(Numbered("integer_", i + 8), m_integers8to11[i]);
+  v.Integer("integer_12", m_integer12);
+  for (std::size_t i = 0; i < m_trailingIntegers.size(); ++i) {
+    v.Integer(Numbered("trailing_integer_", i + 1), m_trailingIntegers[i]);
+  }
+}
+
+// ---------------------------------------------------------------------------------
+// Attributes and lists
+
+int32_t CChar_Character::GetCurrentST() const { return SaturatingAdd(m_st, m_stBonus); }
+int32_t CChar_Character::GetCurrentDX() const { return SaturatingAdd(m_dx, m_dxBonus); }
+int32_t CChar_Character::GetCurrentIQ() const { return SaturatingAdd(m_iq, m_iqBonus); }
+int32_t CChar_Character::GetCurrentHT() const { return SaturatingAdd(m_ht, m_htBonus); }
+
+CObArray& CChar_Character::GetList(CharacterList list) {
+  return const_cast<CObArray&>(static_cast<const CChar_Character&>(*this).GetList(list));
+}
+
+const CObArray& CChar_Character::GetList(CharacterList list) const {
+  switch (list) {
+    case CharacterList::Advantages: return m_advantages;
+    case CharacterList::Disadvantages: return m_disadvantages;
+    case CharacterList::Skills: return m_skills;
+    case CharacterList::Equipment: return m_equipment;
+    case CharacterList::Weapons: return m_weapons;
+    case CharacterList::Armor: return m_armor;
+    case CharacterList::Spells: return m_spells;
+    case CharacterList::OlderSkills: return m_olderSkills;
+    case CharacterList::Notes: return m_notes;
+    case CharacterList::MartialArtsStyles: return m_styles;
+    case CharacterList::SuperAdvantages: return m_superAdvantages;
+    case CharacterList::SuperDisadvantages: return m_superDisadvantages;
+    case CharacterList::FurtherCostedRecords: return m_furtherCostedRecords;
+    case CharacterList::FurtherList: return m_furtherList;
+    case CharacterList::Transportation: return m_transportation;
+  }
+  return m_furtherList;
+}
+
+// ---------------------------------------------------------------------------------
+// Record operations
+
+int CChar_Character::AddAdDisad(const CString& category, const CChar_Ad_Disad& record) {
+  // The categories in the order they are tested, with the list each files into.
+  const std::array<std::pair<const char*, CTypedObArray<CChar_Ad_Disad>*>, 6> targets{{
+      {kCategoryAdvantage, &m_advantages},
+      {kCategoryRacialAdvantage, &m_advantages},
+      {kCategoryDisadvantage, &m_disadvantages},
+      {kCategoryRacialDisadvantage, &m_disadvantages},
+      {kCategorySuperAdvantage, &m_superAdvantages},
+      {kCategorySuperDisadvantage, &m_superDisadvantages},
+  }};
+  for (const auto& [tag, list] : targets) {
+    if (category != tag) continue;
+    // The copy is of the record's own class, which its class tag names.
+    std::unique_ptr<CObject> copy = record.Clone();
+    auto& filed = static_cast<CChar_Ad_Disad&>(*copy);
+    filed.SetCategory(category);
+    const double cost = filed.GetCostWithExtra();
+    list->Add(std::move(copy));
+    m_pointsAvailable -= cost;
+    m_pointsSpent += cost;
+    return 1;
+  }
+  return 0;
+}
+
+int CChar_Character::AddNewAdDisad(const CString& category, int32_t identifier, double baseCost,
+                                   const CString& description, const CString& bookCode, int32_t integerKey,
+                                   const CString& textKey, int32_t level) {
+  CChar_Ad_Disad record(identifier, baseCost, description, bookCode, integerKey, textKey, category);
+  record.SetLevel(level);
+  record.RecomputeCost();
+  return AddAdDisad(category, record);
+}
+
+bool CChar_Character::AddSkillFamilyRecord(const CChar_Skill_Base& record, const CString& styleCategory,
+                                           int styleIndex) {
+  const CString tag = record.GetType();
+  for (const char* skillTag : {kTagSkill, kTagRitual, kTagManeuver, kTagDefaultLanguage, kTagDefaultSkill,
+                               kTagDefaultDisplayOnly, kTagSuperPower}) {
+    if (tag == skillTag) {
+      m_skills.Add(record.Clone());
+      return true;
+    }
+  }
+  if (tag == kTagSpell) {
+    m_spells.Add(record.Clone());
+    return true;
+  }
+  // Martial-arts skills and maneuvers belong to a style, which files them itself.
+  (void)styleCategory;
+  (void)styleIndex;
+  return false;
+}
+
+void CChar_Character::AddHeading(const CChar_Skill_Heading& heading) { m_skills.Add(heading.Clone()); }
+
+void CChar_Character::AddOlderSkill(const CChar_Skill& skill) {
+  auto copy = skill.Clone();
+  const double points = FirstRealField::Of(*copy);
+  m_olderSkills.Add(std::move(copy));
+  m_pointsAvailable -= points;
+  m_pointsSpent += points;
+}
+
+bool CChar_Character::RemoveRecord(CharacterList list, std::size_t index) {
+  CObArray& records = GetList(list);
+  if (index >= records.GetSize()) return false;
+  double refund = 0.0;
+  switch (list) {
+    case CharacterList::Advantages:
+    case CharacterList::Disadvantages:
+    case CharacterList::SuperAdvantages:
+    case CharacterList::SuperDisadvantages:
+      refund = static_cast<CChar_Ad_Disad*>(records.GetAt(index))->GetCostWithExtra();
+      break;
+    case CharacterList::Skills:
+    case CharacterList::Spells:
+    case CharacterList::OlderSkills:
+    case CharacterList::MartialArtsStyles:
+    case CharacterList::FurtherCostedRecords:
+      refund = FirstRealField::Of(*records.GetAt(index));
+      break;
+    default:
+      break;
+  }
+  m_pointsAvailable += refund;
+  m_pointsSpent -= refund;
+  records.RemoveAt(index);
+  return true;
+}
+
+int CChar_Character::BuyOffDisadvantage(std::size_t index) {
+  if (index >= m_disadvantages.GetSize()) return 0;
+  CChar_Ad_Disad* disadvantage = m_disadvantages.GetAt(index);
+  const double cost = disadvantage->GetCostWithExtra();
+  if (m_pointsAvailable < -cost) {
+    AfxMessageBox("Not enough points to buy off the " + disadvantage->GetDisplayName() + "Disadvantage!",
+                  MessageIcon::Stop);
+    return 0;
+  }
+  m_pointsAvailable += cost;
+  m_pointsSpent -= cost;
+  m_disadvantages.RemoveAt(index);
+  return 1;
+}
+
+// ---------------------------------------------------------------------------------
+// Messages
+
+void CChar_Character::AddChangeMessage(long amount, const CString& target, const CString& source) {
+  CString text = LongtoString(amount, 0);
+  if (amount > -1) text.insert(0, "+");
+  m_changeLog.Add(text + " to " + target + " from " + source);
+}
+
+bool CChar_Character::AddPDSource(const CString& text) {
+  m_pdSources.Add(text);
+  return true;
+}
+
+bool CChar_Character::AddDRSource(const CString& text) {
+  m_drSources.Add(text);
+  return true;
+}
+
+// ---------------------------------------------------------------------------------
+// Derived values
+
+int CChar_Character::GetEncumbranceLevel(int level) const {
+  const double weight = level == 2 ? m_carriedWeight2 : m_carriedWeight1;
+  // Products in 64 bits, so that no strength overflows them.
+  const int64_t strength = GetCurrentST();
+  const std::array<int64_t, 4> multipliers =
+      m_encumbranceTableSwitch == 1 ? std::array<int64_t, 4>{2, 5, 10, 20} : std::array<int64_t, 4>{2, 4, 6, 12};
+  int result = 0;
+  for (const int64_t multiplier : multipliers) {
+    if (weight <= static_cast<double>(multiplier * strength)) return result;
+    ++result;
+  }
+  return result;
+}
+
+double CChar_Character::CappedSum(double sum) const {
+  double result = sum * m_moveMultiplier;
+  if (m_moveCap != -1.0 && result >= m_moveCap) result = m_moveCap;
+  return result;
+}
+
+double CChar_Character::GetSpeedSum(bool full) const {
+  const double sum = CappedSum(m_speedBase + m_basicSpeedBonus + m_speedExtra1 + (full ? m_speedExtra2 : 0.0));
+  return sum < 0.0 ? 0.0 : sum;
+}
+
+double CChar_Character::GetMoveSum(bool full, int level) const {
+  const double sum =
+      CappedSum(m_speedBase + m_basicSpeedBonus + m_speedExtra1 + (full ? m_speedExtra2 : 0.0) + m_moveBonus) -
+      GetEncumbranceLevel(level);
+  return sum < 0.0 ? 0.0 : sum;
+}
+
+CString CChar_Character::GetSpeedSumText(bool full) const { return DoubletoString(GetSpeedSum(full), 2, 1, 0); }
+
+CString CChar_Character::GetMoveSumText(bool full, int level) const {
+  return DoubletoString(GetMoveSum(full, level), 2, 1, 0);
+}
+
+void CChar_Character::RecomputeDodgeValue() {
+  m_dodgeValue = static_cast<int32_t>((int64_t{GetCurrentDX()} + GetCurrentHT()) / 4);
+}
+
+void CChar_Character::RecomputeCarriedWeights() {
+  // Records of the armor, equipment and weapons lists add their weights once the
+  // equipment classes exist; until then only the extra weights count.
+  const double sum1 = 0.0;
+  const double sum2 = 0.0;
+  m_carriedWeight1 = m_extraWeight1 + (m_extraWeight + sum1);
+  m_carriedWeight2 = m_extraWeight2 + (m_extraWeight + sum2);
+}
+
+}  // namespace zulparvo

@@ -1,0 +1,37 @@
+// Character files: the archive of one character.
+//
+// The file holds the character's own data as its archive operation writes it. A file
+// that begins with an object reference to class "CChar_Character" is read too. Saving
+// writes a new file beside the old one and renames it over it, so that a failed save
+// never loses the file that was there.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <span>
+#include <stdexcept>
+#include <vector>
+
+#include "model/character.h"
+
+namespace zulparvo {
+
+// A file that is not a character file or is damaged; the message says which and why.
+class CCharacterFileException : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Reads a character from the bytes of a character file. Throws CArchiveException for
+// damaged bytes and CCharacterFileException when the bytes are not a character's
+// (the identification is not "ZUL"; the reader has then shown its message).
+std::unique_ptr<CChar_Character> ReadCharacter(std::span<const uint8_t> bytes);
+std::vector<uint8_t> WriteCharacter(CChar_Character& character);
+
+// The same for files; every error is a CCharacterFileException whose message begins
+// with the file's name.
+std::unique_ptr<CChar_Character> LoadCharacterFile(const std::filesystem::path& path);
+void SaveCharacterFile(const std::filesystem::path& path, CChar_Character& character);
+
+}  // namespace zulparvo
