@@ -1,0 +1,22 @@
+#include "model/skill_default_language.h"
+
+#include "model/type_tags.h"
+#include "platform/archive.h"
+
+namespace zulparvo {
+
+ZP_IMPLEMENT_SERIAL(CChar_Skill_DefaultLanguage, CChar_Skill_Base, 0)
+
+void CChar_Skill_DefaultLanguage::Serialize(CArchive& ar) {
+  CChar_Skill_Base::Serialize(ar);
+  int32_t classVersion = kClassVersion;  // not tested on reading
+  ar.Exchange(classVersion);
+}
+
+CString CChar_Skill_DefaultLanguage::GetType() const { return kTagDefaultLanguage; }
+
+CString CChar_Skill_DefaultLanguage::GetDisplayName() {
+  return kNativeLanguagePrefix + CChar_Skill_Base::GetDisplayName();
+}
+
+}  // namespace zulparvo

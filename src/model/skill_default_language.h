@@ -1,0 +1,25 @@
+// CChar_Skill_DefaultLanguage: the language that a character speaks natively.
+#pragma once
+
+#include <cstdint>
+
+#include "model/skill_base.h"
+
+namespace zulparvo {
+
+inline constexpr const char* kNativeLanguagePrefix = "Native Language: ";
+
+class CChar_Skill_DefaultLanguage : public CChar_Skill_Base {
+  ZP_DECLARE_SERIAL(CChar_Skill_DefaultLanguage)
+
+ public:
+  static constexpr int32_t kClassVersion = 1;
+
+  void Serialize(CArchive& ar) override;
+
+  CString GetType() const override;
+  // "Native Language: " and the language's name.
+  CString GetDisplayName() override;
+};
+
+}  // namespace zulparvo

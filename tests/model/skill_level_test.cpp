@@ -1,0 +1,277 @@
+// Levels, steps and costs of the skill family.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+#include "model/enhancement_limitation.h"
+#include "model/skill_base.h"
+#include "model/skill_default.h"
+#include "model/skill_default_display_only.h"
+#include "model/skill_maneuver.h"
+#include "model/skill_martial_arts_maneuver.h"
+#include "model/skill_ritual.h"
+#include "model/skill_super_power.h"
+
+namespace zulparvo {
+namespace {
+
+// Distinct attributes, so that a wrong choice of attribute shows.
+constexpr int kST = 11;
+constexpr int kDX = 12;
+constexpr int kIQ = 13;
+constexpr int kHT = 14;
+
+// Skill types by difficulty code.
+enum SkillType : int32_t {
+  kNoType = 0, kPE = 1, kPA = 2, kPH = 3, kME = 4, kMA = 5, kMH = 6, kMVH = 7, kHPE = 8,
+  kHME = 11, kSPA = 16, kPME = 18, kPMVH = 21, kSMH = 24, kHRD = 26, kAVG = 27, kFRE = 28, kSPC = 29,
+};
+
+template <class Skill = CChar_Skill_Base>
+Skill MakeSkill(int32_t type, double points) {
+  Skill skill;
+  skill.SetSkillType(type);
+  skill.SetPoints(points);
+  return skill;
+}
+
+int LevelOf(int32_t type, double points, int mode = 0) {
+  CChar_Skill_Base skill = MakeSkill(type, points);
+  skill.ComputeLevel(mode, kST, kDX, kIQ, kHT);
+  return skill.GetLevel();
+}
+
+TEST(SkillDifficulty, CodesByTypeAndOutOfRange) {
+  EXPECT_EQ(CChar_Skill_Base::GetDifficultyCode(1), "PE");
+  EXPECT_EQ(CChar_Skill_Base::GetDifficultyCode(18), "PME");
+  EXPECT_EQ(CChar_Skill_Base::GetDifficultyCode(29), "SPC");
+  for (int32_t type : {0, -1, 30, std::numeric_limits<int32_t>::min()}) {
+    EXPECT_EQ(CChar_Skill_Base::GetDifficultyCode(type), "NONE") << type;
+  }
+}
+
+struct LevelCase {
+  int32_t type;
+  double points;
+  int expected;
+};
+
+// Each row of the level table at its listed points and threshold, near misses between
+// them, and the attribute that each prefix selects.
+TEST(SkillLevel, TableByCodeAndPoints) {
+  const LevelCase cases[] = {
+      {kPE, 0.5, 11}, {kPE, 1, 12}, {kPE, 2, 13}, {kPE, 4, 14}, {kPE, 8, 15}, {kPE, 16, 16},
+      {kPE, 3, 0},    {kPE, 0, 0},  {kPE, 1.5, 0}, {kPE, 12.9, 15},
+      {kPA, 0.5, 10}, {kPA, 1, 11}, {kPA, 2, 12}, {kPA, 4, 13}, {kPA, 24, 16},
+      {kPH, 0.5, 9},  {kPH, 1, 10}, {kPH, 2, 11}, {kPH, 4, 12}, {kPH, 8, 13}, {kPH, 3.5, 0},
+      {kME, 0.5, 12}, {kME, 1, 13}, {kME, 1.5, 13}, {kME, 2, 14}, {kME, 4, 15}, {kME, 0.75, 0},
+      {kMA, 0.5, 11}, {kMA, 1, 12}, {kMA, 6, 15},
+      {kMH, 0.5, 10}, {kMH, 1, 11}, {kMH, 8, 15},
+      {kMVH, 0.5, 9}, {kMVH, 1, 10}, {kMVH, 2, 11}, {kMVH, 8, 13}, {kMVH, 1.5, 0},
+      {kHPE, 2, 15},  {kHME, 1, 14},  // HT
+      {kSPA, 4, 12},  {kSMH, 1, 9},   // ST
+      {kPME, 1, 12},  {kPME, 4, 14}, {kPMVH, 2, 10},  // DX with the mental rows
+      {kAVG, 0.5, 1}, {kAVG, 1, 2}, {kAVG, 4, 4}, {kAVG, 0, 0},
+      {kHRD, 1, 1},   {kHRD, 5, 3}, {kHRD, 0.5, 0}, {kHRD, 0, 0},
+      {kFRE, 4, 0},   {kSPC, 4, 0}, {kNoType, 1, 0}, {99, 4, 0},
+  };
+  for (const LevelCase& c : cases) {
+    EXPECT_EQ(LevelOf(c.type, c.points), c.expected) << "type " << c.type << ", points " << c.points;
+  }
+}
+
+struct ModeCase {
+  int32_t type;
+  double points;
+  int mode;
+  int expected;
+};
+
+// Modes 1 and 2 double and quadruple the points of mental skills only.
+TEST(SkillLevel, MentalModeMultipliesMentalPointsOnly) {
+  const ModeCase cases[] = {
+      {kMA, 1, 0, 12},  {kMA, 1, 1, 13}, {kMA, 1, 2, 14}, {kMA, 1, 3, 12},
+      {kPME, 1, 1, 13}, {kHME, 1, 2, 16}, {kSMH, 1, 1, 10},
+      {kPE, 2, 2, 13},  {kHPE, 2, 1, 15}, {kAVG, 1, 2, 2},
+  };
+  for (const ModeCase& c : cases) {
+    CChar_Skill_Base skill = MakeSkill(c.type, c.points);
+    skill.ComputeLevel(c.mode, kST, kDX, kIQ, kHT);
+    EXPECT_EQ(skill.GetLevel(), c.expected) << "type " << c.type << ", mode " << c.mode;
+    EXPECT_EQ(skill.GetPoints(), c.points);
+  }
+}
+
+TEST(SkillLevel, ComputeLevelClearsTheBonus) {
+  CChar_Skill_Base skill = MakeSkill(kPE, 8);
+  skill.SetBonus(3);
+  EXPECT_EQ(skill.GetTotalLevel(), 3);
+  skill.ComputeLevel(0, kST, kDX, kIQ, kHT);
+  EXPECT_EQ(skill.GetBonus(), 0);
+  EXPECT_EQ(skill.GetTotalLevel(), 15);
+}
+
+// Points from a damaged file may be any real; the whole part is taken within the range
+// of an integer and the level saturates instead of overflowing.
+TEST(SkillLevel, OutlandishPointsAndAttributesStayDefined) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  constexpr int kMax = std::numeric_limits<int32_t>::max();
+  EXPECT_EQ(LevelOf(kPE, 1e300), kDX + kMax / 8 + 2);
+  EXPECT_EQ(LevelOf(kME, inf, 2), kIQ + kMax / 2);
+  EXPECT_EQ(LevelOf(kPE, nan), 0);
+  EXPECT_EQ(LevelOf(kPE, -1e300), 0);
+  EXPECT_EQ(MakeSkill(kPE, nan).GetStepCount(0), 0);
+  EXPECT_EQ(MakeSkill(kMVH, inf).GetStepCount(0), kMax / 4 + 3);
+
+  CChar_Skill_Base skill = MakeSkill(kPE, 1e300);
+  skill.ComputeLevel(0, kST, kMax, kIQ, kHT);
+  EXPECT_EQ(skill.GetLevel(), kMax);
+  skill.SetBonus(kMax);
+  EXPECT_EQ(skill.GetTotalLevel(), kMax);
+}
+
+struct StepCase {
+  int32_t type;
+  double points;
+  int mode;
+  int steps;
+  int relative;
+};
+
+TEST(SkillSteps, StepCountAndRelativeLevel) {
+  const StepCase cases[] = {
+      // The first steps are the same for every code.
+      {kPE, 0, 0, 0, 0},    {kPE, 0.5, 0, 1, -1}, {kPE, 1, 0, 2, 0},   {kPE, 2, 0, 3, 1},
+      {kPE, 4, 0, 4, 2},    {kPE, 8, 0, 5, 3},    {kPE, 3, 0, 0, 0},   {kPH, 16, 0, 6, 2},
+      {kME, 1.5, 0, 0, 0},  {kME, 6, 0, 5, 3},    {kMA, 4, 0, 4, 1},   {kME, 1, 2, 4, 2},
+      {kMVH, 2, 0, 3, -2},  {kMVH, 8, 0, 5, 0},   {kPMVH, 12, 0, 6, 1},
+      {kAVG, 1, 0, 2, 0},   {kAVG, 4, 0, 0, 0},   {kHRD, 8, 0, 0, 0},  {kNoType, 2, 0, 3, 0},
+  };
+  for (const StepCase& c : cases) {
+    const CChar_Skill_Base skill = MakeSkill(c.type, c.points);
+    EXPECT_EQ(skill.GetStepCount(c.mode), c.steps) << "type " << c.type << ", points " << c.points;
+    EXPECT_EQ(skill.GetRelativeLevel(c.mode), c.relative) << "type " << c.type << ", points " << c.points;
+  }
+}
+
+// A default on an attribute: the attribute's value, plus the steps of the own points.
+TEST(DefaultSkillLevel, DefaultOnAnAttribute) {
+  struct Case {
+    const char* source;
+    int32_t sourceId;
+    double ownPoints;
+    int expected;
+  };
+  const Case cases[] = {
+      {"DX", -1, 0, kDX}, {"ST", -1, 0, kST}, {"IQ", -1, 1, kIQ + 2}, {"HT", -1, 2, kHT + 3},
+      {"DX", 7, 0, 5},     // not an attribute default: 0 - (-5)
+      {"dx", -1, 0, 5},    // attribute names are compared exactly
+  };
+  for (const Case& c : cases) {
+    auto skill = MakeSkill<CChar_Skill_Default>(kPE, c.ownPoints);
+    skill.SetDefaultSourceIdentifier(c.sourceId);
+    skill.SetDefaultSource(c.source);
+    skill.SetDefaultModifier(-5);
+    skill.SetBonus(4);
+    skill.ComputeLevel(0, kST, kDX, kIQ, kHT);
+    EXPECT_EQ(skill.GetLevel(), c.expected) << c.source << " " << c.sourceId;
+    EXPECT_EQ(skill.GetBonus(), 0);
+    EXPECT_EQ(skill.GetPoints(), c.ownPoints);
+    EXPECT_EQ(skill.GetTotalLevel(), c.expected - 5);
+  }
+}
+
+// A default on a skill: the level of the default points less the modifier, plus steps.
+TEST(DefaultSkillLevel, DefaultOnASkillAndDisplayOnlyAlike) {
+  auto skill = MakeSkill<CChar_Skill_Default>(kPA, 0.5);
+  auto shown = MakeSkill<CChar_Skill_Default_DisplayOnly>(kPA, 0.5);
+  for (CChar_Skill_Default* record : {static_cast<CChar_Skill_Default*>(&skill), static_cast<CChar_Skill_Default*>(&shown)}) {
+    record->SetDefaultSourceIdentifier(42);
+    record->SetDefaultSource("Broadsword");
+    record->SetDefaultPoints(2);
+    record->SetDefaultModifier(-2);
+    record->ComputeLevel(0, kST, kDX, kIQ, kHT);
+    EXPECT_EQ(record->GetLevel(), 12 + 2 + 1) << record->GetType();
+    EXPECT_EQ(record->GetTotalLevel(), 13) << record->GetType();
+  }
+}
+
+TEST(ManeuverLevel, PointsAndDefaultPointsGiveTheBonus) {
+  struct Case {
+    int32_t sourceId;
+    const char* source;
+    int level;
+  };
+  for (const Case& c : {Case{-1, "DX", kDX}, Case{-1, "Karate", 13}, Case{5, "ST", 13}}) {
+    auto maneuver = MakeSkill<CChar_Skill_MartialArtsManeuver>(kPA, 2);
+    maneuver.SetDefaultPoints(2);
+    maneuver.SetDefaultSourceIdentifier(c.sourceId);
+    maneuver.SetDefaultSource(c.source);
+    maneuver.ComputeLevel(0, kST, kDX, kIQ, kHT);
+    EXPECT_EQ(maneuver.GetBonus(), 13) << c.source;  // 4 points of "PA" at DX 12
+    EXPECT_EQ(maneuver.GetLevel(), c.level) << c.source;
+    EXPECT_EQ(maneuver.GetPoints(), 2.0);
+  }
+}
+
+TEST(RitualLevel, StoredLevelRaisedByStepsWithoutAttributes) {
+  auto ritual = MakeSkill<CChar_Skill_Ritual>(kME, 2);
+  ritual.SetLevel(5);
+  ritual.ComputeLevel(0, kST, kDX, kIQ, kHT);
+  EXPECT_EQ(ritual.GetLevel(), 5 + 3);
+  ritual.SetLevel(5);
+  ritual.ComputeLevel(2, 0, 0, 0, 0);  // 8 points for a mental code
+  EXPECT_EQ(ritual.GetLevel(), 5 + 6);
+}
+
+struct Modifier {
+  double value;
+  int32_t kind;
+};
+
+struct CostCase {
+  int32_t powerLevel;
+  double firstLevelCost;
+  double costPerLevel;
+  std::vector<Modifier> enhancements;
+  std::vector<Modifier> limitations;
+  double expected;
+};
+
+TEST(SuperPowerCost, RestoreRecomputesFromLevelsAndModifiers) {
+  const CostCase cases[] = {
+      {3, 10, 5, {}, {}, 20},                       // (3 - 1) x 5 + 10
+      {3, -1, 5, {}, {}, 15},                       // a negative first-level cost: 3 x 5
+      {3, 10, 5, {{5, 2}}, {}, 25},                 // points modifiers are flat
+      {3, 10, 5, {{50, 0}}, {}, 30},
+      {3, 10, 5, {{5, 2}, {10, 0}}, {}, 27.5},      // the percentage applies to 25
+      {3, 10, 5, {{30, 0}}, {{-10, 1}}, 24},        // both lists are summed alike
+      {3, 10, 5, {}, {{-80, 0}}, 5},                // -80 % is taken as -75 %
+      {3, 10, 5, {}, {{-75, 0}}, 5},
+      {1, 23, 0, {{10, 0}}, {}, 25.5},              // 2.3 is rounded up to 2.5
+      {1, 23, 0, {}, {{-10, 0}}, 20.5},             // -2.3 is rounded to -2.5
+      {2, 10, 4, {{20, 0}}, {{-20, 0}}, 14},        // percentages cancelling: no rounding
+  };
+  for (const CostCase& c : cases) {
+    CChar_Skill_SuperPower power;
+    power.SetPowerLevel(c.powerLevel);
+    power.SetFirstLevelCost(c.firstLevelCost);
+    power.SetCostPerLevel(c.costPerLevel);
+    power.SetSavedPoints(9);
+    for (const Modifier& m : c.enhancements) {
+      power.GetEnhancements().Add(std::make_unique<CChar_Enhancement_Limitation>(1, m.value, "", "", "", m.kind));
+    }
+    for (const Modifier& m : c.limitations) {
+      power.GetLimitations().Add(std::make_unique<CChar_Enhancement_Limitation>(1, m.value, "", "", "", m.kind));
+    }
+    power.Restore();
+    EXPECT_DOUBLE_EQ(power.GetPowerCost(), c.expected) << "level " << c.powerLevel << ", expected " << c.expected;
+    EXPECT_EQ(power.GetPoints(), 9.0);
+  }
+}
+
+}  // namespace
+}  // namespace zulparvo
