@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -23,6 +24,11 @@ class Bytes {
   }
   Bytes& Word(uint16_t value) { return Byte(static_cast<uint8_t>(value & 0xFF)).Byte(static_cast<uint8_t>(value >> 8)); }
   Bytes& DWord(uint32_t value) { return Word(static_cast<uint16_t>(value & 0xFFFF)).Word(static_cast<uint16_t>(value >> 16)); }
+  Bytes& Real(double value) {
+    uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return DWord(static_cast<uint32_t>(bits & 0xFFFFFFFF)).DWord(static_cast<uint32_t>(bits >> 32));
+  }
   Bytes& Chars(const std::string& text) {
     m_bytes.insert(m_bytes.end(), text.begin(), text.end());
     return *this;
