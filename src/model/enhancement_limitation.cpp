@@ -1,0 +1,77 @@
+#include "model/enhancement_limitation.h"
+
+#include <utility>
+
+#include "model/type_tags.h"
+#include "platform/archive.h"
+#include "platform/field_visitor.h"
+
+namespace zulparvo {
+
+ZP_IMPLEMENT_SERIAL(CChar_Enhancement_Limitation, CZULBaseObject, 0)
+
+namespace {
+// The format step inside version "1.1"; from step 2 on the kind is stored.
+constexpr int32_t kSubVersion = 2;
+}  // namespace
+
+CChar_Enhancement_Limitation::CChar_Enhancement_Limitation(int32_t identifier, double value, CString description,
+                                                           CString category, CString bookCode, int32_t kind)
+    : m_identifier(identifier),
+      m_value(value),
+      m_description(std::move(description)),
+      m_category(std::move(category)),
+      m_bookCode(std::move(bookCode)),
+      m_kind(kind) {}
+
+void CChar_Enhancement_Limitation::SetSubEntry(int32_t subIdentifier, CString subCategory, CString subBookCode) {
+  m_subIdentifier = subIdentifier;
+  m_subCategory = std::move(subCategory);
+  m_subBookCode = std::move(subBookCode);
+}
+
+void CChar_Enhancement_Limitation::Serialize(CArchive& ar) {
+  CZULBaseObject::Serialize(ar);
+  CString version = kEnhancementVersion;
+  ar.Exchange(version);
+  ar.Exchange(m_identifier);
+  ar.Exchange(m_value);
+  ar.Exchange(m_description);
+  ar.Exchange(m_category);
+  // Records older than "1.1" end here.
+  if (ar.IsLoading() && version != kEnhancementVersion) return;
+  int32_t subVersion = kSubVersion;
+  ar.Exchange(subVersion);
+  ar.Exchange(m_bookCode);
+  ar.Exchange(m_subIdentifier);
+  ar.Exchange(m_subCategory);
+  ar.Exchange(m_subBookCode);
+  if (subVersion > 1) ar.Exchange(m_kind);
+}
+
+void CChar_Enhancement_Limitation::VisitFields(CFieldVisitor& visitor) {
+  CZULBaseObject::VisitFields(visitor);
+  visitor.Integer("identifier", m_identifier);
+  visitor.Real("value", m_value);
+  visitor.Text("description", m_description);
+  visitor.Text("category", m_category);
+  visitor.Text("book_code", m_bookCode);
+  visitor.Integer("sub_identifier", m_subIdentifier);
+  visitor.Text("sub_category", m_subCategory);
+  visitor.Text("sub_book_code", m_subBookCode);
+  visitor.Integer("kind", m_kind);
+}
+
+CString CChar_Enhancement_Limitation::GetType() const { return m_value >= 0.0 ? kTagEnhancement : kTagLimitation; }
+
+CString CChar_Enhancement_Limitation::GetDisplayName() const {
+  if (m_displayName.empty()) m_displayName = m_description;
+  if (m_displayName.empty()) m_displayName = LookupName();
+  return m_displayName;
+}
+
+// Keys: identifier, book code and category, or the three sub-keys when the
+// sub-identifier is not 0. Returns "" until a reference database is available.
+CString CChar_Enhancement_Limitation::LookupName() const { return CString(); }
+
+}  // namespace zulparvo
