@@ -20,7 +20,7 @@ namespace {
 
 // Indexed by skill type - 1.
 constexpr std::array<std::string_view, 29> kDifficultyCodes = {
-    "PE",  "PA",  "PH",  "ME",  "MA",   "MH",  "MVH", "HPE", "HPA", "HPH",
+    "PE",  "PA",  "PH",  "ME",   "MA",  "MH",  "MVH", "HPE", "HPA", "HPH",
     "HME", "HMA", "HMH", "HMVH", "SPE", "SPA", "SPH", "PME", "PMA", "PMH",
     "PMVH", "SME", "SMA", "SMH", "SMVH", "HRD", "AVG", "FRE", "SPC"};
 constexpr std::string_view kNoDifficulty = "NONE";
@@ -142,13 +142,13 @@ struct SkillGroup {
 
 // Tested in this order, each as a substring of the group text; bit 21 is not assigned.
 constexpr SkillGroup kSkillGroups[] = {
-    {"ANIMAL", 0},           {"ARTISTIC", 1},         {"ATHLETIC", 2},        {"COMBAT-WEAPON", 3},
-    {"CRAFT", 4},            {"CRAFT-NONMETAL", 5},   {"CRAFT-METAL", 6},     {"HOBBY", 7},
-    {"LANGUAGE", 8},         {"MAGICAL", 9},          {"MEDICAL", 10},        {"OUTDOOR", 11},
-    {"PROFESSIONAL", 12},    {"PSIONIC", 13},         {"SCIENTIFIC-HARD", 14}, {"SCIENTIFIC-SOFT", 15},
-    {"SOCIAL", 16},          {"THIEF-SPY", 17},       {"VEHICLE", 18},        {"OCCULT-MAGIC", 19},
-    {"SPELL", 20},           {"ESOTERIC", 22},        {"KNOWLEDGE", 23},      {"MILITARY", 24},
-    {"CW-MELEE", 25},        {"CW-RANGED", 26},       {"CW-BLOCK", 27},       {kForceSkillGroupName, 28},
+    {"ANIMAL", 0}, {"ARTISTIC", 1}, {"ATHLETIC", 2}, {"COMBAT-WEAPON", 3},
+    {"CRAFT", 4}, {"CRAFT-NONMETAL", 5}, {"CRAFT-METAL", 6}, {"HOBBY", 7},
+    {"LANGUAGE", 8}, {"MAGICAL", 9}, {"MEDICAL", 10}, {"OUTDOOR", 11},
+    {"PROFESSIONAL", 12}, {"PSIONIC", 13}, {"SCIENTIFIC-HARD", 14}, {"SCIENTIFIC-SOFT", 15},
+    {"SOCIAL", 16}, {"THIEF-SPY", 17}, {"VEHICLE", 18}, {"OCCULT-MAGIC", 19},
+    {"SPELL", 20}, {"ESOTERIC", 22}, {"KNOWLEDGE", 23}, {"MILITARY", 24},
+    {"CW-MELEE", 25}, {"CW-RANGED", 26}, {"CW-BLOCK", 27}, {kForceSkillGroupName, 28},
 };
 
 }  // namespace
