@@ -5,6 +5,7 @@
 #include "model/type_tags.h"
 #include "platform/archive.h"
 #include "platform/file_io.h"
+#include "platform/message_sink.h"
 
 namespace zulparvo {
 
@@ -20,9 +21,22 @@ bool StartsWithCharacterReference(std::span<const uint8_t> bytes) {
          std::memcmp(bytes.data() + sizeof kHeader, kName, kNameLength) == 0;
 }
 
+// True when the bytes begin with the identification text "ZUL".
+bool StartsWithIdentification(std::span<const uint8_t> bytes) {
+  const std::size_t length = std::strlen(kCharacterIdentification);
+  return bytes.size() > length && bytes[0] == length &&
+         std::memcmp(bytes.data() + 1, kCharacterIdentification, length) == 0;
+}
+
 }  // namespace
 
 std::unique_ptr<CChar_Character> ReadCharacter(std::span<const uint8_t> bytes) {
+  if (!StartsWithCharacterReference(bytes) && !StartsWithIdentification(bytes)) {
+    // What the character's reader does with a wrong identification, without first
+    // reading whatever the bytes are as if they were a character.
+    AfxMessageBox("This is not a ZULPARVO character file!\nPlease convert this file before opening!", MessageIcon::Stop);
+    throw CCharacterFileException("not a character file (it does not begin with the identification \"ZUL\")");
+  }
   CArchive ar(bytes);
   std::unique_ptr<CChar_Character> character;
   if (StartsWithCharacterReference(bytes)) {
