@@ -7,8 +7,8 @@
 // the same layout on loading. Only uncompressed bitmaps are taken. Rows stored from the
 // top (negative height) are kept as stored and drawn the right way up.
 //
-// Every sizes read from the file is checked before memory is set aside for it, so a
-// damaged or hostile file costs no more memory than its own length.
+// Every size read from the file is checked before memory is set aside for it, so a
+// damaged or hostile file costs no more memory than about its own length.
 //
 // A picture is not stored in character files; it is reloaded from its file.
 #pragma once
@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "misc/surface.h"
