@@ -10,7 +10,9 @@
 #include "frame/utilities/utilities.h"
 #include "model/ad_disad.h"
 #include "model/character_file.h"
+#include "model/martial_arts_style.h"
 #include "model/skill_base.h"
+#include "model/transportation.h"
 #include "platform/archive.h"
 #include "platform/file_io.h"
 #include "platform/message_sink.h"
@@ -65,6 +67,38 @@ void ShowSkills(std::ostream& out, const char* title, CObArray& list) {
   }
 }
 
+void ShowStyles(std::ostream& out, CTypedObArray<CChar_Martial_Arts_Style>& styles) {
+  if (styles.IsEmpty()) return;
+  out << "Martial-arts styles (" << styles.GetSize() << ")\n";
+  for (std::size_t i = 0; i < styles.GetSize(); ++i) {
+    CChar_Martial_Arts_Style& style = *styles.GetAt(i);
+    out << "  " << BytesToUtf8(style.GetName()) << "  [" << style.GetIdentifier() << "]  " << Real(style.GetPoints())
+        << " points\n";
+    for (std::size_t n = 0; n < kStyleCategoryCount; ++n) {
+      const auto category = static_cast<StyleCategory>(n);
+      for (std::size_t e = 0; e < style.GetEntryCount(category); ++e) {
+        CChar_Skill_Base& entry = *style.GetEntryAt(category, e);
+        out << "    " << CChar_Martial_Arts_Style::CategoryTag(category) << "  " << BytesToUtf8(entry.GetDisplayName())
+            << "  level " << entry.GetTotalLevel() << ", " << Real(entry.GetPoints()) << " points\n";
+      }
+    }
+  }
+}
+
+// Each mount or vehicle with what it carries at each encumbrance level.
+void ShowTransportation(std::ostream& out, CTypedObArray<CChar_Transportation>& mounts) {
+  if (mounts.IsEmpty()) return;
+  out << "Transportation (" << mounts.GetSize() << ")\n";
+  for (std::size_t i = 0; i < mounts.GetSize(); ++i) {
+    const CChar_Transportation& mount = *mounts.GetAt(i);
+    out << "  " << mount.GetType() << "  " << BytesToUtf8(mount.GetText(0)) << "\n    ";
+    for (const TransportLoad load : kTransportLoads) {
+      out << (load == TransportLoad::None ? "" : "; ") << mount.GetLevelText(load);
+    }
+    out << "\n";
+  }
+}
+
 void Show(std::ostream& out, const std::string& file, CChar_Character& c) {
   out << file << ": character file version " << c.GetVersion() << "\n";
   out << "Attributes   ST " << c.GetCurrentST() << "  DX " << c.GetCurrentDX() << "  IQ " << c.GetCurrentIQ()
@@ -106,9 +140,10 @@ void Show(std::ostream& out, const std::string& file, CChar_Character& c) {
   ShowSkills(out, "Skills", c.GetSkills());
   ShowSkills(out, "Spells", c.GetSpells());
   ShowSkills(out, "Older skills", c.GetOlderSkills());
+  ShowStyles(out, c.GetMartialArtsStyles());
+  ShowTransportation(out, c.GetTransportation());
   for (const CharacterList list : {CharacterList::Equipment, CharacterList::Weapons, CharacterList::Armor,
-                                   CharacterList::Notes, CharacterList::MartialArtsStyles,
-                                   CharacterList::Transportation, CharacterList::FurtherCostedRecords,
+                                   CharacterList::Notes, CharacterList::FurtherCostedRecords,
                                    CharacterList::FurtherList}) {
     const CObArray& records = c.GetList(list);
     if (!records.IsEmpty()) out << ListName(list) << ": " << records.GetSize() << " records\n";

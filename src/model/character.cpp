@@ -6,8 +6,10 @@
 
 #include "frame/utilities/utilities.h"
 #include "model/ad_disad.h"
+#include "model/martial_arts_style.h"
 #include "model/skill_base.h"
 #include "model/skill_heading.h"
+#include "model/skill_maneuver.h"
 #include "model/skill_older.h"
 #include "model/type_tags.h"
 #include "platform/archive.h"
@@ -482,10 +484,15 @@ bool CChar_Character::AddSkillFamilyRecord(const CChar_Skill_Base& record, const
     m_spells.Add(record.Clone());
     return true;
   }
-  // Martial-arts skills and maneuvers belong to a style, which files them itself.
-  (void)styleCategory;
-  (void)styleIndex;
-  return false;
+  // Martial-arts skills and maneuvers go into the style at the index, by the category.
+  const bool skill = tag == kTagMartialArtsSkill;
+  if (!skill && tag != kTagMartialArtsManeuver) return false;
+  const std::optional<StyleCategory> category = CChar_Martial_Arts_Style::CategoryFromTag(styleCategory);
+  if (!category || styleIndex < 0 || static_cast<std::size_t>(styleIndex) >= m_styles.GetSize()) return false;
+  CChar_Martial_Arts_Style& style = *m_styles.GetAt(static_cast<std::size_t>(styleIndex));
+  if (skill) return style.AddSkill(*category, record) == 1;
+  return record.IsKindOf(ZP_RUNTIME_CLASS(CChar_Skill_Maneuver)) &&
+         style.AddManeuver(*category, static_cast<const CChar_Skill_Maneuver&>(record)) == 1;
 }
 
 void CChar_Character::AddHeading(const CChar_Skill_Heading& heading) { m_skills.Add(heading.Clone()); }
@@ -496,6 +503,32 @@ void CChar_Character::AddOlderSkill(const CChar_Skill& skill) {
   m_olderSkills.Add(std::move(copy));
   m_pointsAvailable -= points;
   m_pointsSpent += points;
+}
+
+void CChar_Character::AddStyle(const CChar_Martial_Arts_Style& style) {
+  m_styles.Add(style.Clone());
+  m_pointsAvailable -= style.GetPoints();
+  m_pointsSpent += style.GetPoints();
+}
+
+// The copy is of the record's own class, which its class tag names ("T4L": an animal).
+void CChar_Character::AddTransportation(const CChar_Transportation& transportation) {
+  m_transportation.Add(transportation.Clone());
+}
+
+bool CChar_Character::FinishLastStyle() {
+  CChar_Martial_Arts_Style* style = m_styles.GetLast();
+  if (style == nullptr) return false;
+  const double charged = style->GetPoints();
+  style->SetPoints(0.0);
+  style->RecalculateSkills(*this);
+  style->RecomputePoints();
+  // What removing the style gives back is its points: charge what they changed by, so
+  // that a style added with other points than its entries' does not mint points.
+  const double change = style->GetPoints() - charged;
+  m_pointsAvailable -= change;
+  m_pointsSpent += change;
+  return true;
 }
 
 bool CChar_Character::RemoveRecord(CharacterList list, std::size_t index) {

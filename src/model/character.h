@@ -10,8 +10,10 @@
 
 #include "model/ad_disad.h"
 #include "model/base_object.h"
+#include "model/martial_arts_style.h"
 #include "model/skill_base.h"
 #include "model/skill_older.h"
+#include "model/transportation.h"
 #include "platform/collections.h"
 
 namespace zulparvo {
@@ -184,7 +186,10 @@ class CChar_Character : public CZULBaseObject {
   CTypedObArray<CZULBaseObject>& GetSkills() { return m_skills; }
   CTypedObArray<CChar_Skill_Base>& GetSpells() { return m_spells; }
   CTypedObArray<CChar_Skill>& GetOlderSkills() { return m_olderSkills; }
-  CObArray& GetMartialArtsStyles() { return m_styles; }
+  CTypedObArray<CChar_Martial_Arts_Style>& GetMartialArtsStyles() { return m_styles; }
+  std::size_t GetStyleCount() const { return m_styles.GetSize(); }
+  CChar_Martial_Arts_Style* GetStyleAt(std::size_t index) const { return m_styles.GetAt(index); }
+  CTypedObArray<CChar_Transportation>& GetTransportation() { return m_transportation; }
   // The four single owned records; each may hold a record of any class, or none.
   CObject* GetSkillSlot1() const { return m_skillSlot1.get(); }
   CObject* GetSkillSlot2() const { return m_skillSlot2.get(); }
@@ -201,12 +206,21 @@ class CChar_Character : public CZULBaseObject {
   int AddNewAdDisad(const CString& category, int32_t identifier, double baseCost, const CString& description,
                     const CString& bookCode, int32_t integerKey, const CString& textKey, int32_t level);
   // Files a copy of a skill-family record by its class tag: skills list, spells list,
-  // or a style's category list (martial-arts skills and maneuvers, given the style
-  // category and index). Charges nothing. False when nothing was filed.
+  // or a style's category list (martial-arts skills "MAS" and maneuvers "MAM", given
+  // the style category and the index of the style). Charges nothing. False when nothing
+  // was filed: an unknown tag, a style index of -1 or one that names no style, or a
+  // category that is not one of the record's.
   bool AddSkillFamilyRecord(const CChar_Skill_Base& record, const CString& styleCategory, int styleIndex);
   void AddHeading(const CChar_Skill_Heading& heading);
   // Files a copy of an older skill and moves its points to points spent.
   void AddOlderSkill(const CChar_Skill& skill);
+  // Files a copy of the style and moves its points to points spent.
+  void AddStyle(const CChar_Martial_Arts_Style& style);
+  // Files a copy of the conveyance (of the animal class for an animal); charges nothing.
+  void AddTransportation(const CChar_Transportation& transportation);
+  // Recalculates the last style's skills and recomputes its points from its entries;
+  // the points charged for it follow. False when the character has no style.
+  bool FinishLastStyle();
   // Takes the record out of the list and destroys it, first giving back what adding
   // it charged: the cost plus extra cost of an advantage-family record, the points of
   // a skill, spell, older skill, style or further costed record. False when there is
@@ -277,7 +291,7 @@ class CChar_Character : public CZULBaseObject {
   std::unique_ptr<CObject> m_skillSlot1;
   int32_t m_secondaryStrength = 0;
   CObArray m_notes;
-  CObArray m_styles;
+  CTypedObArray<CChar_Martial_Arts_Style> m_styles;
   int32_t m_techLevel = 7;
   CTypedObArray<CChar_Ad_Disad> m_superAdvantages;
   CTypedObArray<CChar_Ad_Disad> m_superDisadvantages;
@@ -308,7 +322,7 @@ class CChar_Character : public CZULBaseObject {
   CStringArray m_pdSources;
   CStringArray m_drSources;
   int32_t m_spellFatigueBonus = 0;
-  CObArray m_transportation;
+  CTypedObArray<CChar_Transportation> m_transportation;
   CString m_descriptiveText14;
   CString m_damageText3 = "1d";
   // Since 2.8 (the reaction) and 2.9 (the others).

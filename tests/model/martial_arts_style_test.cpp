@@ -1,0 +1,323 @@
+// Martial-arts styles: entries by category, points, file layouts, skill recalculation,
+// and a style's place on the character.
+#include "model/martial_arts_style.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cli/json_codec.h"
+#include "model/character.h"
+#include "platform/archive.h"
+#include "platform/archive_test_support.h"
+#include "platform/profile.h"
+
+namespace zulparvo::testing {
+namespace {
+
+CChar_Skill_MartialArtsSkill Skill(int32_t identifier, double points, int32_t skillType = 0) {
+  CChar_Skill_MartialArtsSkill skill;
+  skill.SetIdentifier(identifier);
+  skill.SetBookCode("B05");
+  skill.SetPoints(points);
+  skill.SetSkillType(skillType);
+  return skill;
+}
+
+CChar_Skill_MartialArtsManeuver Maneuver(int32_t identifier, double points) {
+  CChar_Skill_MartialArtsManeuver maneuver;
+  maneuver.SetIdentifier(identifier);
+  maneuver.SetBookCode("B05");
+  maneuver.SetPoints(points);
+  return maneuver;
+}
+
+// Two primary skills of 2 and 4 points and a maneuver of 1 point.
+CChar_Martial_Arts_Style SevenPointStyle() {
+  CChar_Martial_Arts_Style style;
+  style.SetName("Karate");
+  style.AddSkill(StyleCategory::Primary, Skill(1, 2.0));
+  style.AddSkill(StyleCategory::Primary, Skill(2, 4.0));
+  style.AddManeuver(StyleCategory::Maneuver, Maneuver(3, 1.0));
+  style.AddSelection(CChar_Skill_MartialArtsStyleSelection());
+  return style;
+}
+
+TEST(MartialArtsStyle, PointsAreTheSumOfTheEntries) {
+  CChar_Martial_Arts_Style style = SevenPointStyle();
+  EXPECT_DOUBLE_EQ(style.GetPoints(), 0.0);  // adding does not recompute
+  style.RecomputePoints();
+  EXPECT_DOUBLE_EQ(style.GetPoints(), 7.0);
+  EXPECT_TRUE(style.RemoveEntry(StyleCategory::Maneuver, 0));
+  EXPECT_DOUBLE_EQ(style.GetPoints(), 6.0);
+  EXPECT_FALSE(style.RemoveEntry(StyleCategory::Maneuver, 0));
+  EXPECT_TRUE(style.RemoveSelection(0));
+  EXPECT_FALSE(style.RemoveSelection(0));
+  EXPECT_DOUBLE_EQ(style.GetPoints(), 6.0);
+}
+
+TEST(MartialArtsStyle, EntriesGoOnlyIntoTheirKindOfCategory) {
+  CChar_Martial_Arts_Style style;
+  style.SetName("Judo");
+  for (std::size_t i = 0; i < kStyleCategoryCount; ++i) {
+    const auto category = static_cast<StyleCategory>(i);
+    SCOPED_TRACE(CChar_Martial_Arts_Style::CategoryTag(category));
+    const bool maneuvers = CChar_Martial_Arts_Style::HoldsManeuvers(category);
+    EXPECT_EQ(style.AddSkill(category, Skill(1, 1.0)), maneuvers ? 0 : 1);
+    EXPECT_EQ(style.AddManeuver(category, Maneuver(2, 1.0)), maneuvers ? 1 : 0);
+    ASSERT_EQ(style.GetEntryCount(category), 1u);
+    CChar_Skill_Base* entry = style.GetEntryAt(category, 0);
+    EXPECT_EQ(entry->GetType(), maneuvers ? "MAM" : "MAS");
+    const CString& styleName = maneuvers ? static_cast<CChar_Skill_MartialArtsManeuver*>(entry)->GetStyleName()
+                                         : static_cast<CChar_Skill_MartialArtsSkill*>(entry)->GetStyleName();
+    EXPECT_EQ(styleName, "Judo");
+  }
+}
+
+TEST(MartialArtsStyle, CategoryTagsAndPrompts) {
+  EXPECT_EQ(CChar_Martial_Arts_Style::CategoryFromTag("MAS-MANEVUER"), StyleCategory::Maneuver);
+  EXPECT_EQ(CChar_Martial_Arts_Style::CategoryFromTag("MAS-CINEMATIC_MANEUVER"), StyleCategory::CinematicManeuver);
+  for (const char* tag : {"MAS-MANEUVER", "mas-primary", "", "MAS"}) {
+    EXPECT_FALSE(CChar_Martial_Arts_Style::CategoryFromTag(tag)) << tag;
+  }
+  const std::vector<std::pair<int, const char*>> prompts{
+      {0, ""}, {1, "Select Primary Skill"}, {2, "Select Secondary Skill"}, {3, "Select Optional Skill"},
+      {4, "Select Maneuver"}, {5, "Select Cinematic Skill"}, {6, "Select Cinematic Maneuver"}, {7, ""}, {-1, ""}};
+  for (const auto& [kind, prompt] : prompts) EXPECT_EQ(CChar_Martial_Arts_Style::GetSelectionPrompt(kind), prompt);
+}
+
+TEST(MartialArtsStyleArchive, RoundTripKeepsEveryField) {
+  CChar_Martial_Arts_Style style = SevenPointStyle();
+  style.SetIdentifier(12);
+  style.SetText2("B05");
+  style.SetText3("notes");
+  style.SetInteger1(-4);
+  style.SetInteger2(9);
+  style.AddSkill(StyleCategory::Cinematic, Skill(8, 0.5));
+  style.AddManeuver(StyleCategory::CinematicManeuver, Maneuver(9, 2.0));
+  style.RecomputePoints();
+  const std::vector<uint8_t> bytes = Store({&style});
+  CArchive in(bytes);
+  auto loaded = in.ReadObject(ZP_RUNTIME_CLASS(CChar_Martial_Arts_Style));
+  EXPECT_TRUE(in.AtEnd());
+  EXPECT_EQ(cli::RecordToJson(*loaded), cli::RecordToJson(style));
+}
+
+// A style with empty lists, written with the version text given; "1.1" adds integer 2
+// and the selections.
+Bytes StyleImage(const std::string& version) {
+  Bytes bytes;
+  bytes.NewClass("CChar_Martial_Arts_Style").ShortText(version).DWord(7).Real(2.5);
+  bytes.ShortText("Karate").ShortText("B05").ShortText("text").DWord(3);
+  // Class 1 is the style, object 2 the style itself, class 3 CObArray.
+  bytes.NewClass("CObArray").Word(0);
+  for (int i = 0; i < 5; ++i) bytes.Word(0x8003).Word(0);
+  return bytes;
+}
+
+TEST(MartialArtsStyleArchive, OlderVersionLacksItsLastTwoFields) {
+  for (const char* version : {"1.0", "", "1.2"}) {
+    SCOPED_TRACE(version);
+    const std::vector<uint8_t> image = StyleImage(version);
+    CArchive in(image);
+    auto loaded = in.ReadObject(nullptr);
+    EXPECT_TRUE(in.AtEnd());
+    auto& style = dynamic_cast<CChar_Martial_Arts_Style&>(*loaded);
+    EXPECT_EQ(style.GetIdentifier(), 7);
+    EXPECT_DOUBLE_EQ(style.GetPoints(), 2.5);
+    EXPECT_EQ(style.GetName(), "Karate");
+    EXPECT_EQ(style.GetText3(), "text");
+    EXPECT_EQ(style.GetInteger1(), 3);
+    EXPECT_EQ(style.GetInteger2(), 0);
+    // Written back as "1.1" with both fields.
+    EXPECT_EQ(Store({loaded.get()}), StyleImage("1.1").DWord(0).Word(0x8003).Word(0).Get());
+  }
+}
+
+TEST(MartialArtsStyleArchive, CurrentVersionReadsSelections) {
+  const std::vector<uint8_t> image = StyleImage("1.1").DWord(5).Word(0x8003).Word(1)
+                                         .NewClass("CChar_Skill_MartialArtsStyleSelection")
+                                         .DWord(1).DWord(1).DWord(2).DWord(3).DWord(4).Word(0);
+  CArchive in(image);
+  auto loaded = in.ReadObject(nullptr);
+  EXPECT_TRUE(in.AtEnd());
+  auto& style = dynamic_cast<CChar_Martial_Arts_Style&>(*loaded);
+  EXPECT_EQ(style.GetInteger2(), 5);
+  ASSERT_EQ(style.GetSelections().GetSize(), 1u);
+  EXPECT_EQ(style.GetSelections().GetAt(0)->GetInteger(3), 4);
+}
+
+// Installs a per-entry calculation for the life of the object.
+class EntryCalculationScope {
+ public:
+  explicit EntryCalculationScope(StyleEntryCalculation calculation)
+      : m_previous(SetStyleEntryCalculation(std::move(calculation))) {}
+  ~EntryCalculationScope() { SetStyleEntryCalculation(std::move(m_previous)); }
+  EntryCalculationScope(const EntryCalculationScope&) = delete;
+  EntryCalculationScope& operator=(const EntryCalculationScope&) = delete;
+
+ private:
+  StyleEntryCalculation m_previous;
+};
+
+class StyleRecalculation : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetAppProfile(CProfile());
+    m_character.SetDX(12);
+    m_character.SetDXBonus(1);  // current DX 13
+    m_character.SetIQ(11);
+    m_character.SetMentalMode(2);
+  }
+  // A maneuver based on what its default fields name.
+  static CChar_Skill_MartialArtsManeuver Based(int32_t identifier, int32_t source, const char* text1,
+                                               const char* text2) {
+    CChar_Skill_MartialArtsManeuver maneuver = Maneuver(identifier, 0.0);
+    maneuver.SetDefaultSourceIdentifier(source);
+    maneuver.SetDefaultText1(text1);
+    maneuver.SetDefaultText2(text2);
+    return maneuver;
+  }
+
+  CChar_Character m_character;
+};
+
+TEST_F(StyleRecalculation, LevelsFollowTheCharacterAndManeuversTheirBase) {
+  CChar_Martial_Arts_Style style;
+  style.AddManeuver(StyleCategory::Maneuver, Based(30, CChar_Skill_Default::kAttributeSource, "DX", ""));
+  style.AddManeuver(StyleCategory::Maneuver, Based(31, 10, "B05", "MAS-SECONDARY"));
+  style.AddManeuver(StyleCategory::CinematicManeuver, Based(32, 31, "B05", "MANEUVER"));
+  style.AddManeuver(StyleCategory::CinematicManeuver, Based(33, 99, "B05", "SKILL"));  // no such skill
+  style.AddSkill(StyleCategory::Primary, Skill(10, 2.0, 2));    // "PA", 2 points: current DX
+  style.AddSkill(StyleCategory::Secondary, Skill(10, 1.0, 5));  // same key in a later list: not the base
+  style.AddSkill(StyleCategory::Cinematic, Skill(11, 1.0, 5));  // "MA", 1 point counted as 4: IQ + 1
+  static_cast<CChar_Skill_MartialArtsManeuver*>(style.GetEntryAt(StyleCategory::Maneuver, 1))->SetDefaultModifier(-2);
+  style.GetEntryAt(StyleCategory::CinematicManeuver, 1)->SetLevel(77);
+
+  // The special calculation sees each entry once its level is computed, in list order,
+  // and the bonus it gives stays.
+  std::vector<int32_t> seen;
+  EntryCalculationScope scope([&](CChar_Character& character, CChar_Skill_Base& entry) {
+    EXPECT_EQ(&character, &m_character);
+    seen.push_back(entry.GetIdentifier());
+    entry.SetBonus(entry.GetBonus() + 1);
+  });
+  style.RecalculateSkills(m_character);
+
+  EXPECT_EQ(seen, (std::vector<int32_t>{10, 10, 11, 30, 31, 32, 33}));
+  EXPECT_EQ(style.GetEntryAt(StyleCategory::Primary, 0)->GetLevel(), 13);
+  EXPECT_EQ(style.GetEntryAt(StyleCategory::Cinematic, 0)->GetLevel(), 12);
+  EXPECT_EQ(style.GetEntryAt(StyleCategory::Primary, 0)->GetBonus(), 1);
+  EXPECT_EQ(style.GetEntryAt(StyleCategory::Maneuver, 0)->GetLevel(), 13);  // current DX
+  EXPECT_EQ(style.GetEntryAt(StyleCategory::Maneuver, 1)->GetLevel(), 13);  // the primary skill's level
+  EXPECT_EQ(style.GetEntryAt(StyleCategory::Maneuver, 1)->GetBonus(), 1);
+  // The second maneuver's level, bonus and default modifier: 13 + 1 - 2.
+  EXPECT_EQ(style.GetEntryAt(StyleCategory::CinematicManeuver, 0)->GetLevel(), 12);
+  // No base found: the level that its own computation gave stays.
+  EXPECT_EQ(style.GetEntryAt(StyleCategory::CinematicManeuver, 1)->GetLevel(), 0);
+}
+
+TEST_F(StyleRecalculation, WithoutACalculationOnlyLevelsAreComputed) {
+  CChar_Martial_Arts_Style style;
+  style.AddSkill(StyleCategory::Optional, Skill(10, 2.0, 2));
+  style.GetEntryAt(StyleCategory::Optional, 0)->SetBonus(5);
+  style.RecalculateSkills(m_character);
+  EXPECT_EQ(style.GetEntryAt(StyleCategory::Optional, 0)->GetLevel(), 13);
+  EXPECT_EQ(style.GetEntryAt(StyleCategory::Optional, 0)->GetBonus(), 0);
+}
+
+class StyleOnCharacter : public ::testing::Test {
+ protected:
+  void SetUp() override { SetAppProfile(CProfile()); }
+  CChar_Character m_character;
+};
+
+TEST_F(StyleOnCharacter, EntriesAreFiledByCategoryIntoTheStyleAtTheIndex) {
+  m_character.AddStyle(CChar_Martial_Arts_Style());
+  CChar_Martial_Arts_Style named;
+  named.SetName("Kung Fu");
+  m_character.AddStyle(named);
+  struct Case {
+    const char* category;
+    bool maneuver;
+    int index;
+    bool filed;
+  };
+  const Case cases[] = {
+      {"MAS-PRIMARY", false, 1, true},          {"MAS-SECONDARY", false, 1, true},
+      {"MAS-OPTIONAL", false, 1, true},         {"MAS-CINEMATIC", false, 0, true},
+      {"MAS-MANEVUER", true, 1, true},          {"MAS-CINEMATIC_MANEUVER", true, 1, true},
+      {"MAS-MANEVUER", false, 1, false},        {"MAS-CINEMATIC_MANEUVER", false, 1, false},
+      {"MAS-PRIMARY", true, 1, false},          {"MAS-CINEMATIC", true, 1, false},
+      {"", false, 1, false},                    {"SK", true, 1, false},
+      {"MAS-PRIMARY", false, -1, false},        {"MAS-MANEVUER", true, -1, false},
+      {"MAS-PRIMARY", false, 2, false},         {"MAS-PRIMARY", false, -2, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.category) + (c.maneuver ? " maneuver " : " skill ") + std::to_string(c.index));
+    const auto category = CChar_Martial_Arts_Style::CategoryFromTag(c.category);
+    const auto countIn = [&](int index) -> std::size_t {
+      if (!category || index < 0 || index >= 2) return 0;
+      return m_character.GetStyleAt(static_cast<std::size_t>(index))->GetEntryCount(*category);
+    };
+    const std::size_t before = countIn(c.index);
+    const bool filed = c.maneuver ? m_character.AddSkillFamilyRecord(Maneuver(1, 1.0), c.category, c.index)
+                                  : m_character.AddSkillFamilyRecord(Skill(1, 1.0), c.category, c.index);
+    EXPECT_EQ(filed, c.filed);
+    EXPECT_EQ(countIn(c.index), before + (c.filed ? 1 : 0));
+  }
+  EXPECT_EQ(m_character.GetStyleAt(1)->GetEntryAt(StyleCategory::Primary, 0)->GetType(), "MAS");
+  EXPECT_EQ(static_cast<CChar_Skill_MartialArtsSkill*>(m_character.GetStyleAt(1)->GetEntryAt(StyleCategory::Primary, 0))
+                ->GetStyleName(),
+            "Kung Fu");
+  EXPECT_EQ(m_character.GetSkillCount(), 0u);
+  EXPECT_DOUBLE_EQ(m_character.GetPointsSpent(), 0.0);  // filing into a style charges nothing
+}
+
+TEST_F(StyleOnCharacter, AddingChargesAndRemovingRefundsTheStylesPoints) {
+  CChar_Martial_Arts_Style style = SevenPointStyle();
+  style.RecomputePoints();
+  m_character.AddStyle(style);
+  EXPECT_DOUBLE_EQ(m_character.GetPointsSpent(), 7.0);
+  EXPECT_DOUBLE_EQ(m_character.GetPointsAvailable(), 193.0);
+  EXPECT_TRUE(m_character.FinishLastStyle());
+  EXPECT_DOUBLE_EQ(m_character.GetStyleAt(0)->GetPoints(), 7.0);
+  EXPECT_DOUBLE_EQ(m_character.GetPointsSpent(), 7.0);
+  EXPECT_TRUE(m_character.RemoveRecord(CharacterList::MartialArtsStyles, 0));
+  EXPECT_DOUBLE_EQ(m_character.GetPointsSpent(), 0.0);
+  EXPECT_DOUBLE_EQ(m_character.GetPointsAvailable(), 200.0);
+}
+
+TEST_F(StyleOnCharacter, FinishingAStyleAddedWithoutItsPointsChargesThem) {
+  m_character.AddStyle(CChar_Martial_Arts_Style());
+  m_character.AddStyle(SevenPointStyle());  // points still 0.0
+  m_character.GetStyleAt(1)->GetEntryAt(StyleCategory::Primary, 0)->SetLevel(5);
+  EXPECT_TRUE(m_character.FinishLastStyle());
+  EXPECT_DOUBLE_EQ(m_character.GetStyleAt(1)->GetPoints(), 7.0);
+  EXPECT_EQ(m_character.GetStyleAt(1)->GetEntryAt(StyleCategory::Primary, 0)->GetLevel(), 0);
+  EXPECT_DOUBLE_EQ(m_character.GetPointsSpent(), 7.0);
+  EXPECT_DOUBLE_EQ(m_character.GetPointsAvailable(), 193.0);
+  EXPECT_TRUE(m_character.RemoveRecord(CharacterList::MartialArtsStyles, 1));
+  EXPECT_DOUBLE_EQ(m_character.GetPointsSpent(), 0.0);
+  EXPECT_DOUBLE_EQ(m_character.GetPointsAvailable(), 200.0);
+}
+
+TEST_F(StyleOnCharacter, FinishingWithoutAStyleDoesNothing) {
+  EXPECT_FALSE(m_character.FinishLastStyle());
+  EXPECT_DOUBLE_EQ(m_character.GetPointsSpent(), 0.0);
+}
+
+TEST_F(StyleOnCharacter, StylesGoThroughTheCharacterFile) {
+  m_character.AddStyle(SevenPointStyle());
+  CArchive out;
+  m_character.Serialize(out);
+  const std::vector<uint8_t> bytes = out.TakeBuffer();
+  CArchive in(bytes);
+  CChar_Character loaded;
+  loaded.Serialize(in);
+  EXPECT_EQ(cli::RecordToJson(loaded), cli::RecordToJson(m_character));
+}
+
+}  // namespace
+}  // namespace zulparvo::testing
