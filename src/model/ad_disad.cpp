@@ -11,6 +11,7 @@
 #include "model/type_tags.h"
 #include "platform/archive.h"
 #include "platform/field_visitor.h"
+#include "refdb/search_processor.h"
 
 namespace zulparvo {
 
@@ -104,15 +105,18 @@ CString CChar_Ad_Disad::GetType() const { return kTagAdDisad; }
 
 CString CChar_Ad_Disad::GetDisplayName() const {
   if (m_displayName.empty()) m_displayName = m_description;
-  if (m_displayName.empty()) m_displayName = LookupName();
-  if (m_level != 0) m_displayName = NameWithLevel(m_description, m_level);
+  if (m_displayName.empty()) m_displayName = m_referenceName = LookupName();
+  // A record without a description takes its level onto the reference name.
+  if (m_level != 0) m_displayName = NameWithLevel(m_description.empty() ? m_referenceName : m_description, m_level);
   return m_displayName;
 }
 
 // Keys: identifier, book code and category, or sub-identifier, sub-book code and
-// sub-category when the sub-identifier is not 0. Returns "" until a reference database
-// is available.
-CString CChar_Ad_Disad::LookupName() const { return CString(); }
+// sub-category when the sub-identifier is not 0.
+CString CChar_Ad_Disad::LookupName() const {
+  return LookupReferenceName(ItemKind::Advantage, EntryKeys({m_identifier, m_bookCode, m_category},
+                                                            {m_subIdentifier, m_subBookCode, m_subCategory}));
+}
 
 void CChar_Ad_Disad::SetLevel(int32_t level) {
   if (level != m_level) m_displayName.clear();

@@ -91,7 +91,8 @@ class CChar_Ad_Disad : public CZULBaseObject {
   double m_costPerLevel = 0.0;
   double m_extraCost = 0.0;
 
-  mutable CString m_displayName;  // transient
+  mutable CString m_displayName;    // transient
+  mutable CString m_referenceName;  // transient: the name looked up for an empty description
 };
 
 }  // namespace zulparvo

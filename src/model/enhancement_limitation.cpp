@@ -5,6 +5,7 @@
 #include "model/type_tags.h"
 #include "platform/archive.h"
 #include "platform/field_visitor.h"
+#include "refdb/search_processor.h"
 
 namespace zulparvo {
 
@@ -71,7 +72,11 @@ CString CChar_Enhancement_Limitation::GetDisplayName() const {
 }
 
 // Keys: identifier, book code and category, or the three sub-keys when the
-// sub-identifier is not 0. Returns "" until a reference database is available.
-CString CChar_Enhancement_Limitation::LookupName() const { return CString(); }
+// sub-identifier is not 0.
+CString CChar_Enhancement_Limitation::LookupName() const {
+  return LookupReferenceName(ItemKind::EnhancementLimitation,
+                             EntryKeys({m_identifier, m_bookCode, m_category},
+                                       {m_subIdentifier, m_subBookCode, m_subCategory}));
+}
 
 }  // namespace zulparvo

@@ -11,6 +11,7 @@
 #include "model/type_tags.h"
 #include "platform/archive.h"
 #include "platform/field_visitor.h"
+#include "refdb/search_processor.h"
 
 namespace zulparvo {
 
@@ -234,8 +235,20 @@ CString CChar_Skill_Base::GetDisplayName() {
   return m_displayName.value;
 }
 
-// Returns "" until a reference database is available.
-CString CChar_Skill_Base::LookupName() { return {}; }
+CString CChar_Skill_Base::LookupName() {
+  const ReferenceTable table = GetReferenceTable();
+  const ReferenceKeys keys =
+      m_integer1 != 0 ? ReferenceKeys{m_integer1, m_text2, m_text1.empty() ? table.category : m_text1}
+                      : ReferenceKeys{m_identifier, m_bookCode, table.category};
+  const std::optional<CReferenceRow> row = LookupFirstRow(table.kind, keys);
+  if (!row) return {};
+  TakeReferenceRow(*row);
+  return row->GetName();
+}
+
+CChar_Skill_Base::ReferenceTable CChar_Skill_Base::GetReferenceTable() const { return {ItemKind::Skill, "SKILL"}; }
+
+void CChar_Skill_Base::TakeReferenceRow(const CReferenceRow& row) { FillGroupsFromText(row.GetText("Skill Group")); }
 
 void CChar_Skill_Base::FillGroupsFromText(const CString& groupText) {
   for (const SkillGroup& group : kSkillGroups) {

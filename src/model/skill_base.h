@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "model/base_object.h"
+#include "refdb/database_item.h"
 
 namespace zulparvo {
 
@@ -43,6 +44,11 @@ class CChar_Skill_Base : public CZULBaseObject {
   virtual void Restore();
   // The cached shown name; filled from the name, else from the reference data.
   virtual CString GetDisplayName();
+  // The name of the record's reference row, "" when there is none. The row is found by
+  // the identifier and book code in the table of the record's class or, when integer 1
+  // (the sub-identifier) is not 0, by integer 1 and text 2 (the sub-book code) in the
+  // table of text 1 (the sub-category; the class's table when empty). The record takes
+  // its groups (and a spell its college text) from the row.
   virtual CString LookupName();
 
   // Or's into the groups the bit of every skill group whose name occurs in the text.
@@ -78,6 +84,17 @@ class CChar_Skill_Base : public CZULBaseObject {
   void SetFlag(bool flag) { m_flag = flag; }
 
  protected:
+  // Where the record's reference row is: the kind of row and the category whose table
+  // holds it ("SKILL" for skills).
+  struct ReferenceTable {
+    ItemKind kind;
+    const char* category;
+  };
+  virtual ReferenceTable GetReferenceTable() const;
+  // Takes what the record keeps of its reference row besides the name: or's the groups
+  // of its "Skill Group" text into the groups.
+  virtual void TakeReferenceRow(const CReferenceRow& row);
+
   // The base rule of ComputeLevel, applied to the given points instead of the record's.
   void ComputeLevelFromPoints(double points, int mode, int st, int dx, int iq, int ht);
   // A wide intermediate result brought into the range of a stored integer.

@@ -15,6 +15,10 @@ void CChar_Skill_DefaultLanguage::Serialize(CArchive& ar) {
 
 CString CChar_Skill_DefaultLanguage::GetType() const { return kTagDefaultLanguage; }
 
+CChar_Skill_Base::ReferenceTable CChar_Skill_DefaultLanguage::GetReferenceTable() const {
+  return {ItemKind::Skill, "LANGUAGES"};
+}
+
 CString CChar_Skill_DefaultLanguage::GetDisplayName() {
   return kNativeLanguagePrefix + CChar_Skill_Base::GetDisplayName();
 }

@@ -20,6 +20,10 @@ class CChar_Skill_DefaultLanguage : public CChar_Skill_Base {
   CString GetType() const override;
   // "Native Language: " and the language's name.
   CString GetDisplayName() override;
+
+ protected:
+  // Languages are rows of the languages table.
+  ReferenceTable GetReferenceTable() const override;
 };
 
 }  // namespace zulparvo

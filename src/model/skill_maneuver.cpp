@@ -22,6 +22,10 @@ void CChar_Skill_Maneuver::VisitFields(CFieldVisitor& visitor) {
   visitor.Integer("integer_3", m_integer3);
 }
 
+CChar_Skill_Base::ReferenceTable CChar_Skill_Maneuver::GetReferenceTable() const {
+  return {ItemKind::Maneuver, "MANEUVER"};
+}
+
 CString CChar_Skill_Maneuver::GetType() const { return kTagManeuver; }
 
 void CChar_Skill_Maneuver::ComputeLevel(int mode, int st, int dx, int iq, int ht) {

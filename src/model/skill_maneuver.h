@@ -24,6 +24,10 @@ class CChar_Skill_Maneuver : public CChar_Skill_Default {
   int32_t GetInteger3() const { return m_integer3; }
   void SetInteger3(int32_t value) { m_integer3 = value; }
 
+ protected:
+  // Maneuvers are rows of the maneuvers table.
+  ReferenceTable GetReferenceTable() const override;
+
  private:
   int32_t m_integer3 = 0;
 };

@@ -24,4 +24,8 @@ void CChar_Skill_Spell::VisitFields(CFieldVisitor& visitor) {
 
 CString CChar_Skill_Spell::GetType() const { return kTagSpell; }
 
+CChar_Skill_Base::ReferenceTable CChar_Skill_Spell::GetReferenceTable() const { return {ItemKind::Spell, "SPELLS"}; }
+
+void CChar_Skill_Spell::TakeReferenceRow(const CReferenceRow& row) { m_collegeText = row.GetText("College"); }
+
 }  // namespace zulparvo

@@ -26,6 +26,11 @@ class CChar_Skill_Spell : public CChar_Skill_Base {
   const CString& GetCollegeText() const { return m_collegeText; }
   void SetCollegeText(CString text) { m_collegeText = std::move(text); }
 
+ protected:
+  // Spells are rows of the spells table; the row gives the college text.
+  ReferenceTable GetReferenceTable() const override;
+  void TakeReferenceRow(const CReferenceRow& row) override;
+
  private:
   int32_t m_colleges = 0;
   CString m_collegeText;  // transient

@@ -42,6 +42,10 @@ void CChar_Skill_SuperPower::VisitFields(CFieldVisitor& visitor) {
   visitor.Real("cost_per_level", m_costPerLevel);
 }
 
+CChar_Skill_Base::ReferenceTable CChar_Skill_SuperPower::GetReferenceTable() const {
+  return {ItemKind::SuperPower, "SUPER-POWERS"};
+}
+
 CString CChar_Skill_SuperPower::GetType() const { return kTagSuperPower; }
 
 void CChar_Skill_SuperPower::Restore() {

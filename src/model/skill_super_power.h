@@ -46,6 +46,10 @@ class CChar_Skill_SuperPower : public CChar_Skill_Base {
   CTypedObArray<CChar_Enhancement_Limitation>& GetLimitations() { return m_limitations; }
   const CTypedObArray<CChar_Enhancement_Limitation>& GetLimitations() const { return m_limitations; }
 
+ protected:
+  // Super powers are rows of the super-powers table.
+  ReferenceTable GetReferenceTable() const override;
+
  private:
   double m_powerCost = 0.0;
   int32_t m_powerLevel = 0;
