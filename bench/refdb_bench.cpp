@@ -19,11 +19,21 @@ namespace {
 
 constexpr int32_t kRows = 500;
 
+// A temporary folder, removed at exit.
+struct Folder {
+  std::filesystem::path path =
+      std::filesystem::temp_directory_path() / ("zulparvo-refdb-bench-" + std::to_string(getpid()));
+  Folder() { std::filesystem::create_directories(path); }
+  ~Folder() { std::filesystem::remove_all(path); }
+  Folder(const Folder&) = delete;
+  Folder& operator=(const Folder&) = delete;
+};
+
 // A B05 database with kRows skills in a folder of its own, and a profile naming it.
 void InstallBook() {
+  static const Folder kFolder;
   static const bool installed = [] {
-    const auto folder = std::filesystem::temp_directory_path() / ("zulparvo-refdb-bench-" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
+    const std::filesystem::path& folder = kFolder.path;
     const auto database = folder / "B05.db";
     std::filesystem::remove(database);
     sqlite3* db = nullptr;
