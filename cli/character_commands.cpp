@@ -10,7 +10,10 @@
 #include "frame/utilities/utilities.h"
 #include "model/ad_disad.h"
 #include "model/character_file.h"
+#include "model/equipment_armor.h"
+#include "model/equipment_container.h"
 #include "model/martial_arts_style.h"
+#include "model/note.h"
 #include "model/skill_base.h"
 #include "model/transportation.h"
 #include "platform/archive.h"
@@ -64,6 +67,42 @@ void ShowSkills(std::ostream& out, const char* title, CObArray& list) {
     } else {
       out << "  (" << entry->GetClassName() << ")\n";
     }
+  }
+}
+
+// The item's shown name, how many there are (of a list's item: how many are carried),
+// the weight of one, and what it holds, indented below it.
+void ShowItem(std::ostream& out, CChar_Equipment_Base& item, std::size_t depth) {
+  out << std::string(2 * depth, ' ') << BytesToUtf8(item.GetDisplayName()) << "  ";
+  if (depth == 1) out << "carried " << item.GetCarriedQuantity() << " of ";
+  out << item.GetQuantity() << ", weight " << Real(item.GetEffectiveWeight()) << " each";
+  if (item.GetExcludedFlag() != 0) out << ", excluded";
+  if (auto* armor = DynamicDownCast<CChar_Equipment_Armor>(&item); armor != nullptr && armor->IsWorn()) {
+    out << ", worn";
+  }
+  auto* container = DynamicDownCast<CChar_Equipment_Container>(&item);
+  if (container == nullptr) {
+    out << "\n";
+    return;
+  }
+  out << ", contents " << Real(container->GetContentsWeight()) << "\n";
+  auto& contents = container->GetContents();
+  for (std::size_t i = 0; i < contents.GetSize(); ++i) ShowItem(out, *contents.GetAt(i), depth + 1);
+}
+
+void ShowEquipment(std::ostream& out, const char* title, CObArray& list) {
+  if (list.IsEmpty()) return;
+  out << title << " (" << list.GetSize() << ")\n";
+  for (const auto& entry : list) {
+    if (auto* item = DynamicDownCast<CChar_Equipment_Base>(entry.get())) ShowItem(out, *item, 1);
+  }
+}
+
+void ShowNotes(std::ostream& out, CTypedObArray<CChar_Note>& notes) {
+  if (notes.IsEmpty()) return;
+  out << "Notes (" << notes.GetSize() << ")\n";
+  for (std::size_t i = 0; i < notes.GetSize(); ++i) {
+    out << "  " << ReplaceString(BytesToUtf8(notes.GetAt(i)->GetText()), "\n", "\n  ", 0) << "\n";
   }
 }
 
@@ -140,10 +179,17 @@ void Show(std::ostream& out, const std::string& file, CChar_Character& c) {
   ShowSkills(out, "Skills", c.GetSkills());
   ShowSkills(out, "Spells", c.GetSpells());
   ShowSkills(out, "Older skills", c.GetOlderSkills());
+  ShowEquipment(out, "Equipment", c.GetEquipment());
+  ShowEquipment(out, "Weapons", c.GetWeapons());
+  ShowEquipment(out, "Armor", c.GetArmor());
+  if (!c.GetEquipment().IsEmpty() || !c.GetWeapons().IsEmpty() || !c.GetArmor().IsEmpty()) {
+    out << "Carried      " << Real(c.GetCarriedWeight1()) << ", " << Real(c.GetCarriedWeight2())
+        << " without excluded items\n";
+  }
+  ShowNotes(out, c.GetNotes());
   ShowStyles(out, c.GetMartialArtsStyles());
   ShowTransportation(out, c.GetTransportation());
-  for (const CharacterList list : {CharacterList::Equipment, CharacterList::Weapons, CharacterList::Armor,
-                                   CharacterList::Notes, CharacterList::FurtherCostedRecords,
+  for (const CharacterList list : {CharacterList::FurtherCostedRecords,
                                    CharacterList::FurtherList}) {
     const CObArray& records = c.GetList(list);
     if (!records.IsEmpty()) out << ListName(list) << ": " << records.GetSize() << " records\n";

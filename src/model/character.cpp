@@ -6,6 +6,7 @@
 
 #include "frame/utilities/utilities.h"
 #include "model/ad_disad.h"
+#include "model/equipment_container.h"
 #include "model/martial_arts_style.h"
 #include "model/skill_base.h"
 #include "model/skill_heading.h"
@@ -505,6 +506,25 @@ void CChar_Character::AddOlderSkill(const CChar_Skill& skill) {
   m_pointsSpent += points;
 }
 
+void CChar_Character::AddArmor(const CChar_Equipment_Armor& armor) { m_armor.Add(armor.Clone()); }
+
+void CChar_Character::AddEquipment(const CChar_Equipment_Base& item) {
+  m_equipment.Add(CopyEquipment(item, {kTagContainer}));
+}
+
+bool CChar_Character::AddWeapon(const CChar_Equipment_Base& weapon) {
+  const CString tag = weapon.GetType();
+  for (const char* weaponTag : {kTagStandardWeapon, kTagMeleeWeapon, kTagRangedWeapon, kTagMeleeRangedWeapon}) {
+    if (tag == weaponTag) {
+      m_weapons.Add(weapon.Clone());
+      return true;
+    }
+  }
+  return false;
+}
+
+void CChar_Character::AddNote(const CChar_Note& note) { m_notes.Add(note.Clone()); }
+
 void CChar_Character::AddStyle(const CChar_Martial_Arts_Style& style) {
   m_styles.Add(style.Clone());
   m_pointsAvailable -= style.GetPoints();
@@ -638,10 +658,26 @@ void CChar_Character::RecomputeDodgeValue() {
 }
 
 void CChar_Character::RecomputeCarriedWeights() {
-  // Records of the armor, equipment and weapons lists add their weights once the
-  // equipment classes exist; until then only the extra weights count.
-  const double sum1 = 0.0;
-  const double sum2 = 0.0;
+  // Sum 1 counts every item; sum 2 leaves out the items whose excluded flag is set.
+  double sum1 = 0.0;
+  double sum2 = 0.0;
+  const auto carry = [&](const CChar_Equipment_Base& item, double weight) {
+    sum1 += weight;
+    if (item.GetExcludedFlag() == 0) sum2 += weight;
+  };
+  for (const CObArray* list : {static_cast<const CObArray*>(&m_armor), static_cast<const CObArray*>(&m_equipment),
+                               static_cast<const CObArray*>(&m_weapons)}) {
+    for (const auto& entry : *list) {
+      const auto* item = DynamicDownCast<CChar_Equipment_Base>(entry.get());
+      if (item == nullptr) continue;
+      carry(*item, item->GetCarriedQuantity() * item->GetEffectiveWeight());
+      // What a container holds counts one level deep, whatever the container's quantity.
+      if (const auto* container = DynamicDownCast<CChar_Equipment_Container>(entry.get());
+          container != nullptr && list == &m_equipment) {
+        carry(*item, container->GetFlatContentsWeight());
+      }
+    }
+  }
   m_carriedWeight1 = m_extraWeight1 + (m_extraWeight + sum1);
   m_carriedWeight2 = m_extraWeight2 + (m_extraWeight + sum2);
 }

@@ -10,7 +10,11 @@
 
 #include "model/ad_disad.h"
 #include "model/base_object.h"
+#include "model/equipment_armor.h"
+#include "model/equipment_base.h"
+#include "model/equipment_standard_weapon.h"
 #include "model/martial_arts_style.h"
+#include "model/note.h"
 #include "model/skill_base.h"
 #include "model/skill_older.h"
 #include "model/transportation.h"
@@ -186,6 +190,10 @@ class CChar_Character : public CZULBaseObject {
   CTypedObArray<CZULBaseObject>& GetSkills() { return m_skills; }
   CTypedObArray<CChar_Skill_Base>& GetSpells() { return m_spells; }
   CTypedObArray<CChar_Skill>& GetOlderSkills() { return m_olderSkills; }
+  CTypedObArray<CChar_Equipment_Base>& GetEquipment() { return m_equipment; }
+  CTypedObArray<CChar_Equipment_StandardWeapon>& GetWeapons() { return m_weapons; }
+  CTypedObArray<CChar_Equipment_Armor>& GetArmor() { return m_armor; }
+  CTypedObArray<CChar_Note>& GetNotes() { return m_notes; }
   CTypedObArray<CChar_Martial_Arts_Style>& GetMartialArtsStyles() { return m_styles; }
   std::size_t GetStyleCount() const { return m_styles.GetSize(); }
   CChar_Martial_Arts_Style* GetStyleAt(std::size_t index) const { return m_styles.GetAt(index); }
@@ -214,6 +222,13 @@ class CChar_Character : public CZULBaseObject {
   void AddHeading(const CChar_Skill_Heading& heading);
   // Files a copy of an older skill and moves its points to points spent.
   void AddOlderSkill(const CChar_Skill& skill);
+  // Each files a copy and charges nothing. Equipment keeps a container as a container
+  // and files anything else as a plain item; a weapon is filed by its class tag ("SW",
+  // "MW", "RW", "MRW"), and AddWeapon is false for any other record.
+  void AddArmor(const CChar_Equipment_Armor& armor);
+  void AddEquipment(const CChar_Equipment_Base& item);
+  bool AddWeapon(const CChar_Equipment_Base& weapon);
+  void AddNote(const CChar_Note& note);
   // Files a copy of the style and moves its points to points spent.
   void AddStyle(const CChar_Martial_Arts_Style& style);
   // Files a copy of the conveyance (of the animal class for an animal); charges nothing.
@@ -277,20 +292,20 @@ class CChar_Character : public CZULBaseObject {
   int32_t m_dodgeValue = 5;
   int32_t m_parryValue = 0;
   int32_t m_blockValue = 0;
-  CObArray m_equipment;
+  CTypedObArray<CChar_Equipment_Base> m_equipment;
   std::array<CString, 6> m_descriptiveTexts6to11;
   int32_t m_integer1 = 0;
   CString m_descriptiveText12;
   double m_basicSpeedBonus = 0.0;
   int32_t m_mentalMode = 0;
   CString m_descriptiveText13;
-  CObArray m_weapons;
-  CObArray m_armor;
+  CTypedObArray<CChar_Equipment_StandardWeapon> m_weapons;
+  CTypedObArray<CChar_Equipment_Armor> m_armor;
   CTypedObArray<CChar_Skill_Base> m_spells;
   CTypedObArray<CChar_Skill> m_olderSkills;
   std::unique_ptr<CObject> m_skillSlot1;
   int32_t m_secondaryStrength = 0;
-  CObArray m_notes;
+  CTypedObArray<CChar_Note> m_notes;
   CTypedObArray<CChar_Martial_Arts_Style> m_styles;
   int32_t m_techLevel = 7;
   CTypedObArray<CChar_Ad_Disad> m_superAdvantages;

@@ -8,6 +8,7 @@
 
 #include "model/ad_disad_magery_colleges.h"
 #include "model/enhancement_limitation.h"
+#include "model/equipment_armor.h"
 #include "model/skill_heading.h"
 #include "model/skill_spell.h"
 #include "platform/message_sink.h"
@@ -236,6 +237,23 @@ TEST(CharacterDerived, DodgeAndCarriedWeights) {
   c.RecomputeCarriedWeights();
   EXPECT_DOUBLE_EQ(c.GetCarriedWeight1(), 6.0);
   EXPECT_DOUBLE_EQ(c.GetCarriedWeight2(), 7.0);
+
+  // Worn armor at its reduced weight, and a load that only the first weight counts.
+  CChar_Equipment_Armor armor;
+  armor.SetWeight(20.0);
+  armor.SetWeightReduction(0.5);
+  armor.SetCarriedQuantity(1);
+  c.AddArmor(armor);
+  CChar_Equipment_Base load;
+  load.SetWeight(15.0);
+  load.SetCarriedQuantity(2);
+  load.SetExcludedFlag(1);
+  c.AddEquipment(load);
+  c.RecomputeCarriedWeights();
+  EXPECT_DOUBLE_EQ(c.GetCarriedWeight1(), 6.0 + 10.0 + 30.0);
+  EXPECT_DOUBLE_EQ(c.GetCarriedWeight2(), 7.0 + 10.0);
+  EXPECT_EQ(c.GetEncumbranceLevel(1), 2);  // over 4 x ST 10, not over 6 x
+  EXPECT_EQ(c.GetEncumbranceLevel(2), 0);
 }
 
 TEST(CharacterCopy, IsDeep) {
