@@ -29,6 +29,7 @@ CommandRunner SetUpShow(CLI::App& app, const GlobalOptions& global);
 CommandRunner SetUpExport(CLI::App& app, const GlobalOptions& global);
 CommandRunner SetUpImport(CLI::App& app, const GlobalOptions& global);
 CommandRunner SetUpLookup(CLI::App& app, const GlobalOptions& global);
+CommandRunner SetUpRun(CLI::App& app, const GlobalOptions& global);
 CommandRunner SetUpPicture(CLI::App& app, const GlobalOptions& global);
 
 // Installs the profile that --profile or the environment names.

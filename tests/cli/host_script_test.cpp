@@ -1,0 +1,133 @@
+// Host scripts: steps as the host takes them, their results and change log, and
+// scripts that are refused before anything is saved.
+#include "cli/host_script.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "model/character_file.h"
+#include "platform/profile.h"
+
+namespace zulparvo::cli {
+namespace {
+
+class HostScriptTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetAppProfile(CProfile());
+    m_folder = std::filesystem::temp_directory_path() /
+               ("zulparvo-script-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    std::filesystem::create_directories(m_folder);
+  }
+  void TearDown() override { std::filesystem::remove_all(m_folder); }
+
+  Json Run(const std::string& script) { return RunHostScript(Json::parse(script), m_folder); }
+  std::string Refusal(const std::string& script) {
+    try {
+      Run(script);
+    } catch (const ScriptError& error) {
+      return error.what();
+    }
+    return "accepted";
+  }
+
+  std::filesystem::path m_folder;
+};
+
+TEST_F(HostScriptTest, StepsAddRecordsAndFollowIQ) {
+  const Json result = Run(R"js({
+    "steps": [
+      {"op": "add_advantage", "record": {"class": "CChar_Ad_Disad", "identifier": 95, "book_code": "B01",
+        "category": "RACAD", "description": "Knack (1)", "integer_key": 20, "text_key": "B05", "cost": 5}},
+      {"op": "add_skill", "record": {"class": "CChar_Skill_Base", "identifier": 20, "book_code": "B05",
+        "name": "Lore", "skill_type": 4, "points": 2}},
+      {"op": "set_attribute", "attribute": "IQ", "value": 12},
+      {"op": "set_attribute", "attribute": "ST", "value": 11},
+      {"op": "add_advantage", "category": "NOPE", "record": {"class": "CChar_Ad_Disad"}},
+      {"op": "recompute"}
+    ],
+    "save": "out.zul"
+  })js");
+  EXPECT_EQ(result["results"], Json::parse("[1, 1, null, null, 0, null]"));
+  EXPECT_EQ(result["change_log"], Json::parse(R"js(["+1 to Lore from Skill Modifier: Knack (1)",
+                                                   "+1 to Lore from Current Intelligence"])js"));
+  const Json& skill = result["character"]["skills"][0];
+  EXPECT_EQ(skill["level"], 11);  // ME at 2 points with IQ 10 when it was added
+  EXPECT_EQ(skill["bonus"], 2);
+  EXPECT_EQ(result["derived"]["current_iq"], 12);
+  EXPECT_EQ(result["derived"]["current_st"], 11);
+  EXPECT_EQ(result["character"]["points_available"], 195.0);
+  EXPECT_EQ(LoadCharacterFile(m_folder / "out.zul")->GetCurrentIQ(), 12);
+}
+
+TEST_F(HostScriptTest, RefusalsTheSystemReportsAreNotScriptErrors) {
+  const Json result = Run(R"js({
+    "character": {"points_available": 0},
+    "steps": [
+      {"op": "add_advantage", "record": {"class": "CChar_Ad_Disad", "category": "DISAD", "description": "Gloom",
+        "cost": -10}},
+      {"op": "set_attribute", "attribute": "DX", "value": 12},
+      {"op": "add_advantage", "record": {"class": "CChar_Ad_Disad", "category": "AD", "cost": 15}},
+      {"op": "buy_off_disadvantage", "index": 0}
+    ]
+  })js");
+  EXPECT_EQ(result["results"][3], 0);
+  ASSERT_EQ(result["messages"].size(), 1u);
+  EXPECT_EQ(result["messages"][0]["icon"], "stop");
+  EXPECT_EQ(result["messages"][0]["text"], "Not enough points to buy off the GloomDisadvantage!");
+}
+
+TEST_F(HostScriptTest, ApplyZeroSkipsTheCalculations) {
+  const Json result = Run(R"js({
+    "apply": 0,
+    "character": {"mental_mode": 2},
+    "steps": [
+      {"op": "add_skill", "record": {"class": "CChar_Skill_Spell", "name": "Glow"}},
+      {"op": "special_calc", "list": "spells", "index": 0, "apply": 1}
+    ]
+  })js");
+  EXPECT_EQ(result["character"]["spells"][0]["bonus"], 2);  // once, from the second step
+}
+
+TEST_F(HostScriptTest, ScriptErrorsNameTheStepAndSaveNothing) {
+  struct Case {
+    const char* script;
+    const char* refusal;
+  };
+  const Case cases[] = {
+      {R"js({"steps": [{"op": "fly"}], "save": "x.zul"})js", "step 1 (fly): unknown op \"fly\""},
+      {R"js({"steps": [{"op": "recompute"}, {"op": "add_skill"}], "save": "x.zul"})js",
+       "step 2 (add_skill): missing field \"record\""},
+      {R"js({"steps": [{"op": "remove", "list": "skills", "index": 0}], "save": "x.zul"})js",
+       "step 1 (remove): index 0 is out of range (the list holds 0)"},
+      {R"js({"steps": [{"op": "remove", "list": "pets", "index": 0}]})js", "no list is called \"pets\""},
+      {R"js({"steps": [{"op": "set_attribute", "attribute": "XX", "value": 1}]})js", "must be one of ST, DX, IQ, HT"},
+      {R"js({"steps": [{"op": "set_attribute", "attribute": "IQ", "value": "9"}]})js", "\"value\" must be a whole number"},
+      {R"js({"steps": [{"op": "add_skill", "record": {"class": "CChar_Ad_Disad"}}]})js",
+       "a CChar_Ad_Disad cannot stand where a CChar_Skill_Base is expected"},
+      {R"js({"steps": [{"op": "special_calc", "list": "notes", "index": 0}]})js", "out of range"},
+      {R"js({"steps": {}})js", "\"steps\" must be a list"},
+      {R"js({"stpes": []})js", "unknown key \"stpes\""},
+      {R"js({"character": "missing.zul"})js", "\"character\": "},
+      {R"js([1])js", "a script is a JSON object"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.script);
+    EXPECT_NE(Refusal(c.script).find(c.refusal), std::string::npos) << Refusal(c.script);
+  }
+  EXPECT_FALSE(std::filesystem::exists(m_folder / "x.zul"));
+}
+
+TEST_F(HostScriptTest, StepObserverSeesEachStepsChanges) {
+  std::vector<std::size_t> changes;
+  RunHostScript(Json::parse(R"js({"steps": [
+      {"op": "add_skill", "record": {"class": "CChar_Skill_Base", "identifier": 77, "book_code": "B05"}},
+      {"op": "update_iq_skills", "old": 9, "new": 12},
+      {"op": "recompute"}]})js"),
+                m_folder, [&](const StepReport& report) { changes.push_back(report.changes.size()); });
+  EXPECT_EQ(changes, (std::vector<std::size_t>{0, 1, 0}));
+}
+
+}  // namespace
+}  // namespace zulparvo::cli
