@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "frame/entry_points.h"
+#include "frame/module.h"
 #include "cli/text_encoding.h"
 #include "model/character_file.h"
 #include "model/martial_arts_style.h"
@@ -265,6 +266,13 @@ Json RunHostScript(const Json& script, const std::filesystem::path& folder, cons
   if (script.contains("save") && !script["save"].is_string()) throw ScriptError("\"save\" must be a file name");
 
   CMessageCollector messages;
+  // The host's switch is the script's for the length of the script: styles read it.
+  const int previousSwitch = GetSpecialCalculationSwitch();
+  SetSpecialCalculationSwitch(apply);
+  struct RestoreSwitch {
+    int value;
+    ~RestoreSwitch() { SetSpecialCalculationSwitch(value); }
+  } restoreSwitch{previousSwitch};
   auto character = MakeCharacter(script, folder);
   ScriptRun run(*character, apply);
   Json results = Json::array();
