@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "model/ad_disad.h"
@@ -46,6 +47,8 @@ template <class R> auto& Resolve(RuleContext<R>& c, AdvantageListArg) { return c
 template <class R> auto& Resolve(RuleContext<R>& c, DisadvantageListArg) { return c.character.GetDisadvantages(); }
 template <class R> auto& Resolve(RuleContext<R>& c, SpellListArg) { return c.character.GetSpells(); }
 template <class R, class T> const T& Resolve(RuleContext<R>&, const T& constant) { return constant; }
+// Book codes (BOOK_05, ...) are string views; adjusters take texts.
+template <class R> CString Resolve(RuleContext<R>&, std::string_view text) { return CString(text); }
 }  // namespace detail
 
 template <class Record>
