@@ -138,8 +138,9 @@ void ShowTransportation(std::ostream& out, CTypedObArray<CChar_Transportation>& 
   }
 }
 
-void Show(std::ostream& out, const std::string& file, CChar_Character& c) {
-  out << file << ": character file version " << c.GetVersion() << "\n";
+}  // namespace
+
+void ShowCharacter(std::ostream& out, CChar_Character& c) {
   out << "Attributes   ST " << c.GetCurrentST() << "  DX " << c.GetCurrentDX() << "  IQ " << c.GetCurrentIQ()
       << "  HT " << c.GetCurrentHT() << "   (base " << c.GetST() << "/" << c.GetDX() << "/" << c.GetIQ() << "/"
       << c.GetHT() << ", bonus " << Signed(c.GetSTBonus()) << "/" << Signed(c.GetDXBonus()) << "/"
@@ -196,8 +197,6 @@ void Show(std::ostream& out, const std::string& file, CChar_Character& c) {
   }
 }
 
-}  // namespace
-
 CommandRunner SetUpShow(CLI::App& app, const GlobalOptions&) {
   auto file = std::make_shared<std::string>();
   app.add_option("FILE", *file, "The character file")->required();
@@ -205,7 +204,8 @@ CommandRunner SetUpShow(CLI::App& app, const GlobalOptions&) {
     try {
       auto character = Load(*file);
       std::ostringstream out;
-      Show(out, *file, *character);
+      out << *file << ": character file version " << character->GetVersion() << "\n";
+      ShowCharacter(out, *character);
       std::cout << out.str();
       return kExitOk;
     } catch (const CCharacterFileException& error) {

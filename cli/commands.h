@@ -2,8 +2,11 @@
 #pragma once
 
 #include <functional>
+#include <ostream>
 
 #include <CLI/CLI.hpp>
+
+#include "model/character.h"
 
 namespace zulparvo::cli {
 
@@ -30,7 +33,11 @@ CommandRunner SetUpExport(CLI::App& app, const GlobalOptions& global);
 CommandRunner SetUpImport(CLI::App& app, const GlobalOptions& global);
 CommandRunner SetUpLookup(CLI::App& app, const GlobalOptions& global);
 CommandRunner SetUpRun(CLI::App& app, const GlobalOptions& global);
+CommandRunner SetUpDemo(CLI::App& app, const GlobalOptions& global);
 CommandRunner SetUpPicture(CLI::App& app, const GlobalOptions& global);
+
+// The readable summary of a character that `show` prints.
+void ShowCharacter(std::ostream& out, CChar_Character& character);
 
 // Installs the profile that --profile or the environment names.
 void InstallProfile(const GlobalOptions& global);

@@ -241,6 +241,20 @@ Json MessagesToJson(const std::vector<CMessageCollector::Message>& messages, std
 
 }  // namespace
 
+Json ReadScript(const std::filesystem::path& file) {
+  std::vector<uint8_t> bytes;
+  try {
+    bytes = ReadFileBytes(file);
+  } catch (const CFileException& error) {
+    throw ScriptError(error.what());
+  }
+  try {
+    return Json::parse(bytes.begin(), bytes.end());
+  } catch (const Json::parse_error& error) {
+    throw ScriptError(file.string() + ": not valid JSON: " + error.what());
+  }
+}
+
 Json RunHostScript(const Json& script, const std::filesystem::path& folder, const StepObserver& observer) {
   if (!script.is_object()) throw ScriptError("a script is a JSON object");
   for (const auto& [key, value] : script.items()) {

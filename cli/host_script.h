@@ -34,6 +34,9 @@ struct StepReport {
 };
 using StepObserver = std::function<void(const StepReport&)>;
 
+// Reads and parses a script file; ScriptError names the file and what is wrong.
+Json ReadScript(const std::filesystem::path& file);
+
 // Runs the script and returns its result: { "results", "change_log", "messages",
 // "character", "derived" }. Throws ScriptError.
 Json RunHostScript(const Json& script, const std::filesystem::path& folder, const StepObserver& observer = {});

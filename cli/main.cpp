@@ -15,6 +15,7 @@ constexpr std::array kCommands{
     Command{"export", "Print a character file as JSON", SetUpExport},
     Command{"import", "Write a character file from JSON", SetUpImport},
     Command{"run", "Run a host script and print its result as JSON", SetUpRun},
+    Command{"demo", "Build a character step by step on the sample books and tell what happened", SetUpDemo},
     Command{"lookup", "Print the rows of a reference database as JSON", SetUpLookup},
     Command{"picture", "Draw a bitmap file and write it as PNG", SetUpPicture},
 };

@@ -3,24 +3,8 @@
 
 #include "cli/commands.h"
 #include "cli/host_script.h"
-#include "platform/file_io.h"
 
 namespace zulparvo::cli {
-
-// Reads and parses a script file; ScriptError names what is wrong.
-Json ReadScript(const std::filesystem::path& file) {
-  std::vector<uint8_t> bytes;
-  try {
-    bytes = ReadFileBytes(file);
-  } catch (const CFileException& error) {
-    throw ScriptError(error.what());
-  }
-  try {
-    return Json::parse(bytes.begin(), bytes.end());
-  } catch (const Json::parse_error& error) {
-    throw ScriptError(file.string() + ": not valid JSON: " + error.what());
-  }
-}
 
 CommandRunner SetUpRun(CLI::App& app, const GlobalOptions&) {
   auto file = std::make_shared<std::string>();
