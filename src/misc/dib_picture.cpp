@@ -246,8 +246,9 @@ int DibPicture::Draw(CSurface& surface, int x, int y, int width, int height, int
   const auto colourAt = [&](std::span<const uint8_t> row, std::size_t column) -> CRgba {
     if (indexed) {
       const std::size_t bit = column * static_cast<std::size_t>(bitCount);
-      const unsigned shift = 8 - static_cast<unsigned>(bitCount) - bit % 8;
-      const std::size_t index = (row[bit / 8] >> shift) & ((1u << bitCount) - 1);
+      const auto shift = static_cast<unsigned>(8 - static_cast<std::size_t>(bitCount) - bit % 8);
+      const unsigned byte = row[bit / 8];
+      const std::size_t index = (byte >> shift) & ((1u << bitCount) - 1);
       if (index >= m_paletteIndices.size()) return kBlack;
       const CPaletteEntry& entry = m_palette.GetEntries()[m_paletteIndices[index]];
       return {entry.red, entry.green, entry.blue, 255};
