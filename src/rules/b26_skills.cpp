@@ -1,6 +1,7 @@
 // Rules of book B26 for skills.
 #include "rules/rule_tables.h"
 
+#include "adjusters/skill_side_adjusters.h"
 #include "rules/rule_table.h"
 
 namespace zulparvo {
@@ -8,6 +9,7 @@ namespace zulparvo {
 namespace {
 
 const std::vector<SkillRule> kSkillRulesB26 = {
+    SkillRow(ApplyMagicAptitudeTable, kAdvantages, kRecord, 6),
 };
 
 }  // namespace
