@@ -12,7 +12,9 @@
 
 namespace zulparvo {
 
-using SpellList = CTypedObArray<CChar_Skill_Base>;
+// The list that a rule walks: the spell list, or the skill list where a rule reaches
+// skills (force skills among them) rather than spells.
+using SpellList = CObArray;
 
 // bonus to the chosen spells, when the record's base cost is requiredValue.
 void AdjustSpellBonusAtValue(CChar_Character& character, SpellList& list, const CChar_Ad_Disad& record,

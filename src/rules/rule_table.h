@@ -32,12 +32,14 @@ struct KeepRecordsArg {};
 struct AdvantageListArg {};
 struct DisadvantageListArg {};
 struct SpellListArg {};
+struct SkillListArg {};
 inline constexpr CharacterArg kCharacter;
 inline constexpr RecordArg kRecord;
 inline constexpr KeepRecordsArg kKeepRecords;
 inline constexpr AdvantageListArg kAdvantages;
 inline constexpr DisadvantageListArg kDisadvantages;
 inline constexpr SpellListArg kSpells;
+inline constexpr SkillListArg kSkills;
 
 namespace detail {
 template <class R> CChar_Character& Resolve(RuleContext<R>& c, CharacterArg) { return c.character; }
@@ -46,6 +48,7 @@ template <class R> bool Resolve(RuleContext<R>& c, KeepRecordsArg) { return c.ke
 template <class R> auto& Resolve(RuleContext<R>& c, AdvantageListArg) { return c.character.GetAdvantages(); }
 template <class R> auto& Resolve(RuleContext<R>& c, DisadvantageListArg) { return c.character.GetDisadvantages(); }
 template <class R> auto& Resolve(RuleContext<R>& c, SpellListArg) { return c.character.GetSpells(); }
+template <class R> auto& Resolve(RuleContext<R>& c, SkillListArg) { return c.character.GetSkills(); }
 template <class R, class T> const T& Resolve(RuleContext<R>&, const T& constant) { return constant; }
 // Book codes (BOOK_05, ...) are string views; adjusters take texts.
 template <class R> CString Resolve(RuleContext<R>&, std::string_view text) { return CString(text); }

@@ -12,6 +12,7 @@ namespace zulparvo {
 namespace {
 
 using testing::AddDisplayOnly;
+using testing::AddHeading;
 using testing::AddSkill;
 using testing::AddSpell;
 using testing::MakeMageryRecord;
@@ -314,6 +315,23 @@ TEST(AdjustSpellBonusClearing, ARecordWithoutCollegesClearsEverySpell) {
   AdjustSpellBonusClearing(character, character.GetSpells(), MakeRecord(MagerySpec()), 7, 10.0, 2, 3, "B13", "AD");
   EXPECT_EQ(spell.GetBonus(), 0);
   EXPECT_EQ(spell.GetLevel(), 0);
+}
+
+// Some rules reach skills through these adjusters: the character's skill list, with its
+// heading rows, is walked like the spell list.
+TEST(SpellBonusAdjusters, WalkTheSkillListToo) {
+  CChar_Character character;
+  auto& skills = character.GetSkills();
+  AddHeading(skills);
+  CChar_Skill_Base& force = AddSkill(skills, {.book = "B46", .identifier = 4, .name = "Push",
+                                              .groups = kForceSkillGroupMask});
+  CChar_Skill_Base& plain = AddSkill(skills, {.identifier = 5, .name = "Climbing"});
+  AdjustSpellOrPowerSkillBonus(character, skills, MakeRecord(MagerySpec()), 7, "ALL", -2, 10.0, 2, 3, "B13", "AD");
+  AdjustSpellBonusAtValue(character, skills, MakeRecord(MagerySpec()), 7, "B05", 5, 10.0, -1, "AD");
+  EXPECT_EQ(force.GetBonus(), 2);
+  EXPECT_EQ(plain.GetBonus(), -1);
+  EXPECT_EQ(Texts(character.GetChangeLog()),
+            (Log{"+2 to All Force Skills from Magery", "+2 to Push from Magery", "-1 to Climbing from Magery"}));
 }
 
 }  // namespace
