@@ -1,6 +1,7 @@
 // Rules of book B15 for disadvantages.
 #include "rules/rule_tables.h"
 
+#include "adjusters/check_adjusters.h"
 #include "rules/rule_table.h"
 
 namespace zulparvo {
@@ -8,6 +9,8 @@ namespace zulparvo {
 namespace {
 
 const std::vector<AdvantageRule> kDisadvantageRulesB15 = {
+    AdvantageRow(AdjustHearingCheckFromDescription, kCharacter, kRecord, 2, "DISAD"),
+    AdvantageRow(AdjustSmellTasteCheckFromDescription, kCharacter, kRecord, 3, "DISAD"),
 };
 
 }  // namespace

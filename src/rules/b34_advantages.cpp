@@ -1,6 +1,7 @@
 // Rules of book B34 for advantages.
 #include "rules/rule_tables.h"
 
+#include "adjusters/attribute_adjusters.h"
 #include "rules/rule_table.h"
 
 namespace zulparvo {
@@ -8,6 +9,7 @@ namespace zulparvo {
 namespace {
 
 const std::vector<AdvantageRule> kAdvantageRulesB34 = {
+    AdvantageRow(AdjustSpellFatigueBonus, kCharacter, kRecord, 1, "AD"),
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Rules of book B34 for disadvantages.
 #include "rules/rule_tables.h"
 
+#include "adjusters/check_adjusters.h"
 #include "rules/rule_table.h"
 
 namespace zulparvo {
@@ -8,6 +9,7 @@ namespace zulparvo {
 namespace {
 
 const std::vector<AdvantageRule> kDisadvantageRulesB34 = {
+    AdvantageRow(AdjustPerceptionCheckFromDescription, kCharacter, kRecord, 1, "DISAD"),
 };
 
 }  // namespace

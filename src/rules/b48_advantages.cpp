@@ -1,6 +1,7 @@
 // Rules of book B48 for advantages.
 #include "rules/rule_tables.h"
 
+#include "adjusters/attribute_adjusters.h"
 #include "rules/rule_table.h"
 
 namespace zulparvo {
@@ -8,6 +9,7 @@ namespace zulparvo {
 namespace {
 
 const std::vector<AdvantageRule> kAdvantageRulesB48 = {
+    AdvantageRow(ScaleMoveMultiplier, kCharacter, kRecord, 4, "RACAD", 0.5),
 };
 
 }  // namespace
