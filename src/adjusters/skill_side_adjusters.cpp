@@ -10,6 +10,7 @@
 #include "adjusters/spell_bonus_adjusters.h"
 #include "frame/book_codes.h"
 #include "frame/utilities/utilities.h"
+#include "model/ad_disad_magery_colleges.h"
 #include "model/skill_spell.h"
 #include "model/type_tags.h"
 #include "platform/saturating.h"
@@ -267,7 +268,10 @@ void AdjustSkillClearing(AdvantageList& list, CChar_Skill_Base& spell, const CSt
                          double requiredCost, int bonus, int subId, const CString& subBook,
                          const CString& advTypeTag) {
   const CChar_Ad_Disad* entry = FindVariant(list, advBook, advId, advTypeTag, subId, subBook, &requiredCost);
-  if (entry == nullptr) return;
+  // Only a college-limited record says which colleges it covers. For a record of another
+  // class that is unknown, and taking every spell's bonus and level away on no evidence
+  // would lose them: the spell is left as it is.
+  if (entry == nullptr || !entry->IsKindOf(CChar_Ad_Disad_Magery_Colleges::ThisClass())) return;
   if ((SpellColleges(spell) & CollegesOf(*entry)) != 0) {
     AddToBonus(spell, bonus);
   } else {

@@ -86,7 +86,8 @@ void AdjustSkillElemental(AdvantageList& list, CChar_Skill_Base& spell, const CS
                           const CString& advTypeTag, int element);
 
 // bonus when the spell's colleges share a bit with the advantage's; otherwise the
-// spell's bonus and level are set to 0. A record without colleges covers none.
+// spell's bonus and level are set to 0. The first entry with the keys decides; when it
+// is not a college-limited record its colleges are unknown and the spell is left alone.
 void AdjustSkillClearing(AdvantageList& list, CChar_Skill_Base& spell, const CString& advBook, int advId,
                          double requiredCost, int bonus, int subId, const CString& subBook,
                          const CString& advTypeTag);

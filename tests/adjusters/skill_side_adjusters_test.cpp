@@ -413,13 +413,15 @@ TEST_F(SkillSide, ClearingKeepsSpellsOfTheAdvantagesCollegesOnly) {
   EXPECT_EQ(untouched.GetBonus(), 1);
   EXPECT_EQ(untouched.GetLevel(), 12);
 
-  // A record without colleges covers none.
+  // A first entry of another class says nothing of colleges: the spell keeps its bonus
+  // and level, though a later college-limited entry would clear it.
   AdvantageList plain;
   Add(plain, variant);
-  CChar_Skill_Spell cleared = Spell(0x8);
-  AdjustSkillClearing(plain, cleared, "B05", 28, 16.0, 2, 1, "B30", "AD");
-  EXPECT_EQ(cleared.GetBonus(), 0);
-  EXPECT_EQ(cleared.GetLevel(), 0);
+  AddColleges(plain, variant, 0x1);
+  CChar_Skill_Spell kept = Spell(0x8);
+  AdjustSkillClearing(plain, kept, "B05", 28, 16.0, 2, 1, "B30", "AD");
+  EXPECT_EQ(kept.GetBonus(), 1);
+  EXPECT_EQ(kept.GetLevel(), 12);
 }
 
 TEST_F(SkillSide, ValueStepAddsFullStepsOverTheBase) {
