@@ -5,6 +5,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "adjusters/bonus_adjuster_test_support.h"
@@ -110,25 +111,13 @@ INSTANTIATE_TEST_SUITE_P(
                    {.identifier = 30, .description = "Tinker"},
                    {"+3 to B05-102 from Tinker", "+3 to B05-43 from Tinker", "+3 to B05-189 from Tinker",
                     "+3 to Electronics: Computers from Tinker", "+2 to B05-58 from Tinker"}},
-        FiringCase{"ConstantCheck",
-                   {.identifier = 36, .description = "Hardy"},
-                   {"+5 to Crippling Injury Check from Hardy"}},
         FiringCase{"FourChecksFromDescription",
                    {.identifier = 39, .description = "Resolve (-1)"},
                    {"-1 to Will Check from Resolve (-1)", "-1 to Fright Check from Resolve (-1)",
                     "-1 to Mental Stun Check from Resolve (-1)", "-1 to Physical Stun Check from Resolve (-1)"}},
         FiringCase{"DamageResistanceAtTotalCost",
                    {.identifier = 40, .description = "Thick Hide", .baseCost = 20.0, .extraCost = 5.0},
-                   {"+2 to DR Bonus from Thick Hide"}},
-        FiringCase{"SkillsThenReaction",
-                   {.identifier = 42, .description = "Charm"},
-                   {"+2 to B05-18 from Charm", "+2 to B05-51 from Charm", "+2 to B05-116 from Charm",
-                    "+2 to B05-126 from Charm", "+2 to B05-136 from Charm", "+2 to B05-141 from Charm",
-                    "+2 to B05-147 from Charm", "+2 to Reaction from Charm",
-                    "+2 to Reaction (Opposite Sex) from Charm"}},
-        FiringCase{"FrightFromDescription",
-                   {.identifier = 50, .description = "Nerve (+3)"},
-                   {"+3 to Fright Check from Nerve (+3)"}}),
+                   {"+2 to DR Bonus from Thick Hide"}}),
     [](const ::testing::TestParamInfo<FiringCase>& row) { return row.param.name; });
 
 struct MissCase {
@@ -171,6 +160,18 @@ INSTANTIATE_TEST_SUITE_P(
         MissCase{"CostFractionBelowOneStep", Basic({.identifier = 31, .baseCost = 14.0})},
         MissCase{"CostPointsBelowMinimum", Basic({.identifier = 43, .baseCost = 19.0})}),
     [](const ::testing::TestParamInfo<MissCase>& row) { return row.param.name; });
+
+// Identifier 40 by its total cost: the DR bonus and the note of its source.
+TEST(B05AdvantageToughness, NotesItsDamageResistance) {
+  for (const auto& [cost, bonus, note] :
+       {std::tuple{10.0, 1, "Toughness DR+1"}, std::tuple{25.0, 2, "Toughness DR+2"}}) {
+    CChar_Character character;
+    CChar_Ad_Disad record = Basic({.identifier = 40, .baseCost = cost});
+    AdvantageRulesB05(character, record, false);
+    EXPECT_EQ(character.GetDRBonus(), bonus);
+    EXPECT_EQ(Texts(character.GetDRSources()), Log{note});
+  }
+}
 
 // Identifier 28 by its sub-entry: one row of the right group, and nothing else.
 struct MagicCase {
