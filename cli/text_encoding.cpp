@@ -52,13 +52,13 @@ std::optional<std::string> Utf8ToBytes(std::string_view utf8, std::string* bad) 
   for (std::size_t i = 0; i < utf8.size();) {
     const auto lead = static_cast<uint8_t>(utf8[i]);
     const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    char32_t code = length == 1 ? lead : lead & (0xFF >> (length + 1));
+    char32_t code = length == 1 ? char32_t{lead} : char32_t{lead} & (char32_t{0xFF} >> (length + 1));
     bool valid = lead < 0x80 || (lead >= 0xC2 && lead <= 0xF4);
     for (std::size_t k = 1; valid && k < length; ++k) {
       if (i + k >= utf8.size() || (static_cast<uint8_t>(utf8[i + k]) & 0xC0) != 0x80) {
         valid = false;
       } else {
-        code = (code << 6) | (static_cast<uint8_t>(utf8[i + k]) & 0x3F);
+        code = (code << 6) | (char32_t{static_cast<uint8_t>(utf8[i + k])} & char32_t{0x3F});
       }
     }
     const std::optional<uint8_t> byte = valid ? CodePointToByte(code) : std::nullopt;
