@@ -43,6 +43,8 @@ const std::vector<AdvantageRule> kAdvantageRulesB01 = {
 
 }  // namespace
 
-bool AdvantageRulesB01(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) { return RunRules<CChar_Ad_Disad>(kAdvantageRulesB01, {character, record, keepRecords}); }
+bool AdvantageRulesB01(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) {
+  return RunRules<CChar_Ad_Disad>(kAdvantageRulesB01, {character, record, keepRecords});
+}
 
 }  // namespace zulparvo

@@ -42,6 +42,8 @@ const std::vector<AdvantageRule> kDisadvantageRulesB01 = {
 
 }  // namespace
 
-bool DisadvantageRulesB01(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) { return RunRules<CChar_Ad_Disad>(kDisadvantageRulesB01, {character, record, keepRecords}); }
+bool DisadvantageRulesB01(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) {
+  return RunRules<CChar_Ad_Disad>(kDisadvantageRulesB01, {character, record, keepRecords});
+}
 
 }  // namespace zulparvo

@@ -57,8 +57,12 @@ const std::vector<SkillRule> kRacialDisadvantageSkillRuleB01 = {
 
 }  // namespace
 
-bool SkillRulesB01(CChar_Character& character, CChar_Skill_Base& skill) { return RunRules<CChar_Skill_Base>(kSkillRulesB01, {character, skill}); }
+bool SkillRulesB01(CChar_Character& character, CChar_Skill_Base& skill) {
+  return RunRules<CChar_Skill_Base>(kSkillRulesB01, {character, skill});
+}
 
-bool RacialDisadvantageSkillRuleB01(CChar_Character& character, CChar_Skill_Base& skill) { return RunRules<CChar_Skill_Base>(kRacialDisadvantageSkillRuleB01, {character, skill}); }
+bool RacialDisadvantageSkillRuleB01(CChar_Character& character, CChar_Skill_Base& skill) {
+  return RunRules<CChar_Skill_Base>(kRacialDisadvantageSkillRuleB01, {character, skill});
+}
 
 }  // namespace zulparvo

@@ -172,6 +172,8 @@ const std::vector<AdvantageRule> kAdvantageRulesB05 = {
 
 }  // namespace
 
-bool AdvantageRulesB05(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) { return RunRules<CChar_Ad_Disad>(kAdvantageRulesB05, {character, record, keepRecords}); }
+bool AdvantageRulesB05(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) {
+  return RunRules<CChar_Ad_Disad>(kAdvantageRulesB05, {character, record, keepRecords});
+}
 
 }  // namespace zulparvo

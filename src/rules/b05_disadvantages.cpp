@@ -114,6 +114,8 @@ const std::vector<AdvantageRule> kDisadvantageRulesB05 = {
 
 }  // namespace
 
-bool DisadvantageRulesB05(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) { return RunRules<CChar_Ad_Disad>(kDisadvantageRulesB05, {character, record, keepRecords}); }
+bool DisadvantageRulesB05(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) {
+  return RunRules<CChar_Ad_Disad>(kDisadvantageRulesB05, {character, record, keepRecords});
+}
 
 }  // namespace zulparvo

@@ -11,6 +11,7 @@
 #include "frame/book_codes.h"
 #include "model/type_tags.h"
 #include "platform/saturating.h"
+#include "rules/b05_disadvantage_rules.h"
 #include "rules/rule_table.h"
 
 namespace zulparvo {
@@ -22,7 +23,6 @@ constexpr int kLanguageSkill = 93;
 constexpr int kAllLanguagesSkill = 99;
 constexpr int kMoveShareSkill = 135;
 constexpr int kLanguageTalent = 22;  // advantage of B05
-constexpr int kOptionDisadvantage = 42;
 
 bool IsBasicBookSkill(const CChar_Skill_Base& skill, int identifier) {
   return skill.GetIdentifier() == identifier && skill.GetBookCode() == BOOK_05;
@@ -68,31 +68,6 @@ void ApplyAllLanguagesShare(CChar_Character& character, CChar_Skill_Base& skill)
   if (const CChar_Skill_Base* allLanguages = FindBasicBookSkill(character, kAllLanguagesSkill)) {
     AddToBonus(skill, SaturatingAdd(allLanguages->GetLevel(), allLanguages->GetBonus()) / 10);
   }
-}
-
-// The first "DISAD" 42 of the list, whatever its book.
-const CChar_Ad_Disad* FindOptionDisadvantage(const AdvantageList& list) {
-  for (std::size_t i = 0; i < list.GetSize(); ++i) {
-    const CChar_Ad_Disad* entry = list.GetAt(i);
-    if (MatchesRule(*entry, kOptionDisadvantage, kCategoryDisadvantage)) return entry;
-  }
-  return nullptr;
-}
-
-// The first "DISAD" 42 of any book costs skills of two groups, and a few named skills,
-// 3 points for its option 1 and 6 for options 2 and 3; logged, also when it is 0.
-void ApplyDisadvantageOptionPenalty(CChar_Character& character, CChar_Skill_Base& skill) {
-  constexpr int32_t kPenalizedGroups = 0x2000000 | 0x8000000;
-  constexpr std::array kPenalizedSkills{3, 41, 47, 135, 148, 194};
-  const CChar_Ad_Disad* disadvantage = FindOptionDisadvantage(character.GetDisadvantages());
-  if (disadvantage == nullptr) return;
-  const bool named = skill.GetBookCode() == BOOK_05 &&
-                     std::ranges::find(kPenalizedSkills, skill.GetIdentifier()) != kPenalizedSkills.end();
-  if ((skill.GetGroups() & kPenalizedGroups) == 0 && !named) return;
-  const int32_t option = disadvantage->GetSubIdentifier();
-  const int32_t penalty = option == 1 ? 3 : option == 2 || option == 3 ? 6 : 0;
-  AddToBonus(skill, -penalty);
-  LogChange(character, -penalty, skill.GetDisplayName(), *disadvantage);
 }
 
 // Skill 135 sets (not adds to) the character's speed extra 2: an eighth of its level
@@ -231,6 +206,8 @@ const std::vector<SkillRule> kSkillRulesB05 = {
 
 }  // namespace
 
-bool SkillRulesB05(CChar_Character& character, CChar_Skill_Base& skill) { return RunRules<CChar_Skill_Base>(kSkillRulesB05, {character, skill}); }
+bool SkillRulesB05(CChar_Character& character, CChar_Skill_Base& skill) {
+  return RunRules<CChar_Skill_Base>(kSkillRulesB05, {character, skill});
+}
 
 }  // namespace zulparvo

@@ -19,6 +19,8 @@ const std::vector<SkillRule> kSpellRulesB05 = {
 
 }  // namespace
 
-bool SpellRulesB05(CChar_Character& character, CChar_Skill_Base& spell) { return RunRules<CChar_Skill_Base>(kSpellRulesB05, {character, spell}); }
+bool SpellRulesB05(CChar_Character& character, CChar_Skill_Base& spell) {
+  return RunRules<CChar_Skill_Base>(kSpellRulesB05, {character, spell});
+}
 
 }  // namespace zulparvo

@@ -14,6 +14,8 @@ const std::vector<AdvantageRule> kAdvantageRulesB06 = {
 
 }  // namespace
 
-bool AdvantageRulesB06(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) { return RunRules<CChar_Ad_Disad>(kAdvantageRulesB06, {character, record, keepRecords}); }
+bool AdvantageRulesB06(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) {
+  return RunRules<CChar_Ad_Disad>(kAdvantageRulesB06, {character, record, keepRecords});
+}
 
 }  // namespace zulparvo

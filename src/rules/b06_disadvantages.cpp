@@ -12,6 +12,8 @@ const std::vector<AdvantageRule> kDisadvantageRulesB06 = {
 
 }  // namespace
 
-bool DisadvantageRulesB06(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) { return RunRules<CChar_Ad_Disad>(kDisadvantageRulesB06, {character, record, keepRecords}); }
+bool DisadvantageRulesB06(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) {
+  return RunRules<CChar_Ad_Disad>(kDisadvantageRulesB06, {character, record, keepRecords});
+}
 
 }  // namespace zulparvo

@@ -48,6 +48,8 @@ const std::vector<AdvantageRule> kAdvantageRulesB13 = {
 
 }  // namespace
 
-bool AdvantageRulesB13(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) { return RunRules<CChar_Ad_Disad>(kAdvantageRulesB13, {character, record, keepRecords}); }
+bool AdvantageRulesB13(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) {
+  return RunRules<CChar_Ad_Disad>(kAdvantageRulesB13, {character, record, keepRecords});
+}
 
 }  // namespace zulparvo

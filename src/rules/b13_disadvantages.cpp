@@ -17,6 +17,8 @@ const std::vector<AdvantageRule> kDisadvantageRulesB13 = {
 
 }  // namespace
 
-bool DisadvantageRulesB13(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) { return RunRules<CChar_Ad_Disad>(kDisadvantageRulesB13, {character, record, keepRecords}); }
+bool DisadvantageRulesB13(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) {
+  return RunRules<CChar_Ad_Disad>(kDisadvantageRulesB13, {character, record, keepRecords});
+}
 
 }  // namespace zulparvo

@@ -17,6 +17,8 @@ const std::vector<SkillRule> kSkillRulesB13 = {
 
 }  // namespace
 
-bool SkillRulesB13(CChar_Character& character, CChar_Skill_Base& skill) { return RunRules<CChar_Skill_Base>(kSkillRulesB13, {character, skill}); }
+bool SkillRulesB13(CChar_Character& character, CChar_Skill_Base& skill) {
+  return RunRules<CChar_Skill_Base>(kSkillRulesB13, {character, skill});
+}
 
 }  // namespace zulparvo

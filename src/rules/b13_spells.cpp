@@ -40,6 +40,8 @@ const std::vector<SkillRule> kSpellRulesB13 = {
 
 }  // namespace
 
-bool SpellRulesB13(CChar_Character& character, CChar_Skill_Base& spell) { return RunRules<CChar_Skill_Base>(kSpellRulesB13, {character, spell}); }
+bool SpellRulesB13(CChar_Character& character, CChar_Skill_Base& spell) {
+  return RunRules<CChar_Skill_Base>(kSpellRulesB13, {character, spell});
+}
 
 }  // namespace zulparvo

@@ -26,6 +26,8 @@ const std::vector<AdvantageRule> kAdvantageRulesB15 = {
 
 }  // namespace
 
-bool AdvantageRulesB15(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) { return RunRules<CChar_Ad_Disad>(kAdvantageRulesB15, {character, record, keepRecords}); }
+bool AdvantageRulesB15(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) {
+  return RunRules<CChar_Ad_Disad>(kAdvantageRulesB15, {character, record, keepRecords});
+}
 
 }  // namespace zulparvo

@@ -15,6 +15,8 @@ const std::vector<AdvantageRule> kDisadvantageRulesB15 = {
 
 }  // namespace
 
-bool DisadvantageRulesB15(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) { return RunRules<CChar_Ad_Disad>(kDisadvantageRulesB15, {character, record, keepRecords}); }
+bool DisadvantageRulesB15(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) {
+  return RunRules<CChar_Ad_Disad>(kDisadvantageRulesB15, {character, record, keepRecords});
+}
 
 }  // namespace zulparvo

@@ -22,6 +22,8 @@ const std::vector<SkillRule> kSpellRulesB15 = {
 
 }  // namespace
 
-bool SpellRulesB15(CChar_Character& character, CChar_Skill_Base& spell) { return RunRules<CChar_Skill_Base>(kSpellRulesB15, {character, spell}); }
+bool SpellRulesB15(CChar_Character& character, CChar_Skill_Base& spell) {
+  return RunRules<CChar_Skill_Base>(kSpellRulesB15, {character, spell});
+}
 
 }  // namespace zulparvo

@@ -14,6 +14,8 @@ const std::vector<SkillRule> kSkillRulesB26 = {
 
 }  // namespace
 
-bool SkillRulesB26(CChar_Character& character, CChar_Skill_Base& skill) { return RunRules<CChar_Skill_Base>(kSkillRulesB26, {character, skill}); }
+bool SkillRulesB26(CChar_Character& character, CChar_Skill_Base& skill) {
+  return RunRules<CChar_Skill_Base>(kSkillRulesB26, {character, skill});
+}
 
 }  // namespace zulparvo

@@ -12,6 +12,8 @@ const std::vector<AdvantageRule> kAdvantageRulesB30 = {
 
 }  // namespace
 
-bool AdvantageRulesB30(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) { return RunRules<CChar_Ad_Disad>(kAdvantageRulesB30, {character, record, keepRecords}); }
+bool AdvantageRulesB30(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) {
+  return RunRules<CChar_Ad_Disad>(kAdvantageRulesB30, {character, record, keepRecords});
+}
 
 }  // namespace zulparvo

@@ -46,6 +46,8 @@ const std::vector<SkillRule> kSpellRulesB30 = {
 
 }  // namespace
 
-bool SpellRulesB30(CChar_Character& character, CChar_Skill_Base& spell) { return RunRules<CChar_Skill_Base>(kSpellRulesB30, {character, spell}); }
+bool SpellRulesB30(CChar_Character& character, CChar_Skill_Base& spell) {
+  return RunRules<CChar_Skill_Base>(kSpellRulesB30, {character, spell});
+}
 
 }  // namespace zulparvo

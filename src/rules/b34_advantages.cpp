@@ -14,6 +14,8 @@ const std::vector<AdvantageRule> kAdvantageRulesB34 = {
 
 }  // namespace
 
-bool AdvantageRulesB34(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) { return RunRules<CChar_Ad_Disad>(kAdvantageRulesB34, {character, record, keepRecords}); }
+bool AdvantageRulesB34(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) {
+  return RunRules<CChar_Ad_Disad>(kAdvantageRulesB34, {character, record, keepRecords});
+}
 
 }  // namespace zulparvo

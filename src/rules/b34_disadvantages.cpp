@@ -14,6 +14,8 @@ const std::vector<AdvantageRule> kDisadvantageRulesB34 = {
 
 }  // namespace
 
-bool DisadvantageRulesB34(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) { return RunRules<CChar_Ad_Disad>(kDisadvantageRulesB34, {character, record, keepRecords}); }
+bool DisadvantageRulesB34(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) {
+  return RunRules<CChar_Ad_Disad>(kDisadvantageRulesB34, {character, record, keepRecords});
+}
 
 }  // namespace zulparvo

@@ -22,6 +22,8 @@ const std::vector<SkillRule> kSpellRulesB34 = {
 
 }  // namespace
 
-bool SpellRulesB34(CChar_Character& character, CChar_Skill_Base& spell) { return RunRules<CChar_Skill_Base>(kSpellRulesB34, {character, spell}); }
+bool SpellRulesB34(CChar_Character& character, CChar_Skill_Base& spell) {
+  return RunRules<CChar_Skill_Base>(kSpellRulesB34, {character, spell});
+}
 
 }  // namespace zulparvo

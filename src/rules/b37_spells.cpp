@@ -33,6 +33,8 @@ const std::vector<SkillRule> kSpellRulesB37 = {
 
 }  // namespace
 
-bool SpellRulesB37(CChar_Character& character, CChar_Skill_Base& spell) { return RunRules<CChar_Skill_Base>(kSpellRulesB37, {character, spell}); }
+bool SpellRulesB37(CChar_Character& character, CChar_Skill_Base& spell) {
+  return RunRules<CChar_Skill_Base>(kSpellRulesB37, {character, spell});
+}
 
 }  // namespace zulparvo

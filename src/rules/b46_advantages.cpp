@@ -18,6 +18,8 @@ const std::vector<AdvantageRule> kAdvantageRulesB46 = {
 
 }  // namespace
 
-bool AdvantageRulesB46(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) { return RunRules<CChar_Ad_Disad>(kAdvantageRulesB46, {character, record, keepRecords}); }
+bool AdvantageRulesB46(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) {
+  return RunRules<CChar_Ad_Disad>(kAdvantageRulesB46, {character, record, keepRecords});
+}
 
 }  // namespace zulparvo

@@ -21,6 +21,8 @@ const std::vector<SkillRule> kSkillRulesB46 = {
 
 }  // namespace
 
-bool SkillRulesB46(CChar_Character& character, CChar_Skill_Base& skill) { return RunRules<CChar_Skill_Base>(kSkillRulesB46, {character, skill}); }
+bool SkillRulesB46(CChar_Character& character, CChar_Skill_Base& skill) {
+  return RunRules<CChar_Skill_Base>(kSkillRulesB46, {character, skill});
+}
 
 }  // namespace zulparvo

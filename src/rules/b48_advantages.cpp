@@ -14,6 +14,8 @@ const std::vector<AdvantageRule> kAdvantageRulesB48 = {
 
 }  // namespace
 
-bool AdvantageRulesB48(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) { return RunRules<CChar_Ad_Disad>(kAdvantageRulesB48, {character, record, keepRecords}); }
+bool AdvantageRulesB48(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) {
+  return RunRules<CChar_Ad_Disad>(kAdvantageRulesB48, {character, record, keepRecords});
+}
 
 }  // namespace zulparvo
