@@ -10,37 +10,28 @@ namespace zulparvo::cli {
 
 namespace {
 
-// The shown name of the record a step filed: the last of the list it went to.
-std::string LastShownName(const CChar_Character& character, CharacterList list) {
-  auto& records = const_cast<CChar_Character&>(character).GetList(list);
-  CObject* last = records.GetLast();
-  if (auto* advantage = DynamicDownCast<CChar_Ad_Disad>(last)) return BytesToUtf8(advantage->GetDisplayName());
-  if (auto* skill = DynamicDownCast<CChar_Skill_Base>(last)) return BytesToUtf8(skill->GetDisplayName());
-  if (auto* style = DynamicDownCast<CChar_Martial_Arts_Style>(last)) return BytesToUtf8(style->GetName());
-  return "?";
-}
-
 // One line that says what the step did, in words.
 std::string Describe(const StepReport& report) {
   const Json& step = report.step;
   const std::string op = step.value("op", "");
-  const CChar_Character& c = report.character;
   if (op == "add_advantage") {
     const std::string category = step.value("category", step["record"].value("category", ""));
     const bool disadvantage = category == "DISAD" || category == "RACDISAD";
-    const CharacterList list = disadvantage ? CharacterList::Disadvantages : CharacterList::Advantages;
-    return std::string(disadvantage ? "Takes the disadvantage " : "Takes the advantage ") + LastShownName(c, list) +
-           " (" + category + ")";
+    return std::string(disadvantage ? "Takes the disadvantage " : "Takes the advantage ") + report.subject + " (" +
+           category + ")";
   }
   if (op == "add_skill") {
     const bool spell = step["record"].value("class", "") == "CChar_Skill_Spell";
-    return std::string(spell ? "Learns the spell " : "Learns the skill ") +
-           LastShownName(c, spell ? CharacterList::Spells : CharacterList::Skills);
+    return std::string(spell ? "Learns the spell " : "Learns the skill ") + report.subject;
   }
-  if (op == "add_style") return "Studies the style " + LastShownName(c, CharacterList::MartialArtsStyles);
+  if (op == "add_style") return "Studies the style " + report.subject;
+  if (op == "special_calc") return "Runs the special calculations of " + report.subject + " again";
   if (op == "set_attribute") return "Sets " + step.value("attribute", "") + " to " + step["value"].dump();
-  if (op == "buy_off_disadvantage") return "Buys off disadvantage " + step["index"].dump();
-  if (op == "remove") return "Removes record " + step["index"].dump() + " of the " + step.value("list", "") + " list";
+  if (op == "update_iq_skills") return "IQ-dependent skills follow IQ " + step["old"].dump() + " to " + step["new"].dump();
+  if (op == "buy_off_disadvantage") {
+    return "Buys off " + report.subject + (report.result == 1 ? "" : " (refused)");
+  }
+  if (op == "remove") return "Removes " + report.subject;
   if (op == "recompute") return "Recomputes dodge and carried weights";
   return op;
 }

@@ -92,11 +92,26 @@ std::optional<CharacterList> ListForCategory(const CString& category) {
   return std::nullopt;
 }
 
+// The shown name of a record, whatever its family.
+CString ShownName(CObject* record) {
+  if (auto* advantage = DynamicDownCast<CChar_Ad_Disad>(record)) return advantage->GetDisplayName();
+  if (auto* skill = DynamicDownCast<CChar_Skill_Base>(record)) return skill->GetDisplayName();
+  if (auto* style = DynamicDownCast<CChar_Martial_Arts_Style>(record)) return style->GetName();
+  return CString();
+}
+
 class ScriptRun {
  public:
-  ScriptRun(CChar_Character& character, int apply) : m_character(character), m_apply(apply) {}
+  // With `nameSubjects`, each step notes the shown name of the record it works on (a
+  // name look-up may show messages of its own, so only an observer asks for it).
+  ScriptRun(CChar_Character& character, int apply, bool nameSubjects)
+      : m_character(character), m_apply(apply), m_nameSubjects(nameSubjects) {}
+
+  // The shown name of the record that the last step worked on.
+  const CString& Subject() const { return m_subject; }
 
   Json Run(const Step& step) {
+    m_subject.clear();
     const std::string& op = step.Op();
     const int apply = static_cast<int>(step.Integer("apply", m_apply));
     if (op == "add_advantage") return AddAdvantage(step, apply);
@@ -109,11 +124,15 @@ class ScriptRun {
       return nullptr;
     }
     if (op == "buy_off_disadvantage") {
-      return m_character.BuyOffDisadvantage(step.Index(m_character.GetDisadvantageCount()));
+      const std::size_t index = step.Index(m_character.GetDisadvantageCount());
+      NoteSubject(m_character.GetDisadvantageAt(index));
+      return m_character.BuyOffDisadvantage(index);
     }
     if (op == "remove") {
       const CharacterList list = step.List();
-      m_character.RemoveRecord(list, step.Index(m_character.GetList(list).GetSize()));
+      const std::size_t index = step.Index(m_character.GetList(list).GetSize());
+      NoteSubject(m_character.GetList(list).GetAt(index));
+      m_character.RemoveRecord(list, index);
       return nullptr;
     }
     if (op == "recompute") {
@@ -132,6 +151,7 @@ class ScriptRun {
     const auto list = ListForCategory(category);
     if (!list || m_character.AddAdDisad(category, advantage) == 0) return 0;
     CObject* filed = m_character.GetList(*list).GetLast();
+    NoteSubject(filed);
     return speccalc_DoSpecialCalcAdProc(&m_character, filed, apply, step.Flag("keep_records", false));
   }
 
@@ -142,12 +162,15 @@ class ScriptRun {
                        m_character.GetCurrentIQ(), m_character.GetCurrentHT());
     const CharacterList list = skill.GetType() == "SP" ? CharacterList::Spells : CharacterList::Skills;
     if (!m_character.AddSkillFamilyRecord(skill, "", -1)) return 0;
-    return speccalc_DoSpecialCalcSkillProc(&m_character, m_character.GetList(list).GetLast(), apply);
+    CObject* filed = m_character.GetList(list).GetLast();
+    NoteSubject(filed);
+    return speccalc_DoSpecialCalcSkillProc(&m_character, filed, apply);
   }
 
   Json AddStyle(const Step& step) {
     auto record = step.Record(ZP_RUNTIME_CLASS(CChar_Martial_Arts_Style));
     m_character.AddStyle(static_cast<CChar_Martial_Arts_Style&>(*record));
+    NoteSubject(m_character.GetMartialArtsStyles().GetLast());
     m_character.FinishLastStyle();
     return nullptr;
   }
@@ -156,6 +179,7 @@ class ScriptRun {
     const CharacterList list = step.List();
     CObArray& records = m_character.GetList(list);
     CObject* record = records.GetAt(step.Index(records.GetSize()));
+    NoteSubject(record);
     switch (list) {
       case CharacterList::Advantages:
       case CharacterList::Disadvantages:
@@ -193,8 +217,14 @@ class ScriptRun {
     return nullptr;
   }
 
+  void NoteSubject(CObject* record) {
+    if (m_nameSubjects) m_subject = ShownName(record);
+  }
+
   CChar_Character& m_character;
   int m_apply;
+  bool m_nameSubjects;
+  CString m_subject;
 };
 
 std::unique_ptr<CChar_Character> MakeCharacter(const Json& script, const std::filesystem::path& folder) {
@@ -288,7 +318,7 @@ Json RunHostScript(const Json& script, const std::filesystem::path& folder, cons
     ~RestoreSwitch() { SetSpecialCalculationSwitch(value); }
   } restoreSwitch{previousSwitch};
   auto character = MakeCharacter(script, folder);
-  ScriptRun run(*character, apply);
+  ScriptRun run(*character, apply, static_cast<bool>(observer));
   Json results = Json::array();
   for (std::size_t i = 0; i < steps.size(); ++i) {
     const std::size_t logBefore = character->GetChangeLog().GetSize();
@@ -296,7 +326,7 @@ Json RunHostScript(const Json& script, const std::filesystem::path& folder, cons
     const Step step(steps[i], i);
     results.push_back(run.Run(step));
     if (observer) {
-      StepReport report{i, steps[i], results.back(), {}, {}, *character};
+      StepReport report{i, steps[i], results.back(), BytesToUtf8(run.Subject()), {}, {}, *character};
       const auto& log = character->GetChangeLog();
       for (std::size_t k = logBefore; k < log.GetSize(); ++k) report.changes.push_back(BytesToUtf8(log.GetAt(k)));
       for (std::size_t k = messagesBefore; k < messages.Messages().size(); ++k) {

@@ -28,6 +28,7 @@ struct StepReport {
   std::size_t index;
   const Json& step;
   const Json& result;
+  std::string subject;                // the shown name of the record the step worked on
   std::vector<std::string> changes;  // the change messages the step added
   std::vector<std::string> messages;  // the messages shown during the step
   const CChar_Character& character;

@@ -20,11 +20,13 @@ INSERT INTO [AD-VARIANT] ([Identifier], [ID], [Sub-ID], [Cost], [Page]) VALUES
 INSERT INTO [Disadvantages] ([Identifier], [ID], [Cost], [Page]) VALUES
   (6, 'Slight-Keeper', '-10', 'p. 31'),
   (14, 'Flinching Gaze', '-5', 'p. 32'),
+  (42, 'Hobbled Stride', '-5/-15/-25', 'p. 34'),
   (66, 'Fogged Eyes', '-5/-10', 'p. 36');
 
 INSERT INTO [Skills] ([Identifier], [ID], [Skill Group], [Skill Type Identifier], [Defaults], [Page], [Tech-Level], [Can Default]) VALUES
   (2, 'Trail Reckoning', 'OUTDOOR', 5, 'IQ-5', 'p. 44', 0, 1),
   (14, 'Tumblework', 'ATHLETIC', 3, 'DX-6', 'p. 45', 0, 1),
+  (20, 'Star Reckoning', 'OUTDOOR, SCIENTIFIC-HARD', 5, 'IQ-5', 'p. 46', 0, 1),
   (41, 'Knotwork', 'CRAFT', 1, 'DX-4', 'p. 47', 0, 1),
   (56, 'Rune Ciphers', 'SCIENTIFIC-SOFT, KNOWLEDGE', 6, '', 'p. 49', 1, 0),
   (61, 'Staffplay', 'COMBAT-WEAPON, CW-MELEE', 2, 'DX-5', 'p. 50', 0, 1),
