@@ -50,7 +50,7 @@ TEST(AttributeAdjusters, ChangeTheirFieldOnlyForTheRulesIdentifierAndCategory) {
     SCOPED_TRACE(c.what ? c.what : "not logged");
     Character character;
     const double before = c.field(character);
-    for (const auto& spec : nearMisses) c.adjust(character, MakeRecord(spec));
+    for (const auto& wanted : nearMisses) c.adjust(character, MakeRecord(wanted));
     EXPECT_DOUBLE_EQ(c.field(character), before);
     c.adjust(character, MakeRecord(Matching()));
     EXPECT_DOUBLE_EQ(c.field(character), c.expected);

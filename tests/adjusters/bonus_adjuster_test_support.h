@@ -28,39 +28,39 @@ struct EntrySpec {
 };
 
 template <class T>
-T& AddEntry(CObArray& list, const EntrySpec& spec) {
+T& AddEntry(CObArray& list, const EntrySpec& wanted) {
   auto entry = std::make_unique<T>();
-  entry->SetBookCode(spec.book);
-  entry->SetIdentifier(spec.identifier);
-  entry->SetName(spec.name);
-  entry->SetGroups(spec.groups);
-  entry->SetBonus(spec.bonus);
-  entry->SetLevel(spec.level);
+  entry->SetBookCode(wanted.book);
+  entry->SetIdentifier(wanted.identifier);
+  entry->SetName(wanted.name);
+  entry->SetGroups(wanted.groups);
+  entry->SetBonus(wanted.bonus);
+  entry->SetLevel(wanted.level);
   if constexpr (std::is_base_of_v<CChar_Skill_Spell, T>) {
-    entry->SetColleges(spec.colleges);
-    entry->SetCollegeText(spec.collegeText);
+    entry->SetColleges(wanted.colleges);
+    entry->SetCollegeText(wanted.collegeText);
   }
   T& added = *entry;
   list.Add(std::move(entry));
   return added;
 }
 
-inline CChar_Skill_Base& AddSkill(CObArray& list, const EntrySpec& spec) {
-  return AddEntry<CChar_Skill_Base>(list, spec);
+inline CChar_Skill_Base& AddSkill(CObArray& list, const EntrySpec& wanted) {
+  return AddEntry<CChar_Skill_Base>(list, wanted);
 }
-inline CChar_Skill_Spell& AddSpell(CObArray& list, const EntrySpec& spec) {
-  return AddEntry<CChar_Skill_Spell>(list, spec);
+inline CChar_Skill_Spell& AddSpell(CObArray& list, const EntrySpec& wanted) {
+  return AddEntry<CChar_Skill_Spell>(list, wanted);
 }
 // A display-only default: every walk passes it over, whatever its book and identifier.
-inline CChar_Skill_Base& AddDisplayOnly(CObArray& list, const EntrySpec& spec) {
-  return AddEntry<CChar_Skill_Default_DisplayOnly>(list, spec);
+inline CChar_Skill_Base& AddDisplayOnly(CObArray& list, const EntrySpec& wanted) {
+  return AddEntry<CChar_Skill_Default_DisplayOnly>(list, wanted);
 }
 inline void AddHeading(CObArray& list) { list.Add(std::make_unique<CChar_Skill_Heading>()); }
 
 // A college-limited magic advantage.
-inline CChar_Ad_Disad_Magery_Colleges MakeMageryRecord(const RecordSpec& spec, int32_t colleges) {
+inline CChar_Ad_Disad_Magery_Colleges MakeMageryRecord(const RecordSpec& wanted, int32_t colleges) {
   CChar_Ad_Disad_Magery_Colleges record;
-  static_cast<CChar_Ad_Disad&>(record) = MakeRecord(spec);
+  static_cast<CChar_Ad_Disad&>(record) = MakeRecord(wanted);
   record.SetColleges(colleges);
   return record;
 }

@@ -61,9 +61,9 @@ TEST(CheckAdjusters, EachAdjusterChangesItsOwnCheck) {
 }
 
 TEST(CheckAdjusters, OtherIdentifierOrCategoryChangesNothing) {
-  for (const RecordSpec& spec : {RecordSpec{.identifier = 8}, RecordSpec{.category = "RACAD"},
+  for (const RecordSpec& wanted : {RecordSpec{.identifier = 8}, RecordSpec{.category = "RACAD"},
                                  RecordSpec{.category = "DISAD"}}) {
-    const CChar_Ad_Disad record = MakeRecord(spec);
+    const CChar_Ad_Disad record = MakeRecord(wanted);
     CChar_Character character;
     for (const Family& f : kSingleChecks) {
       f.byConstant(character, record, 7, 1, "AD");

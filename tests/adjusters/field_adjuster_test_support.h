@@ -25,12 +25,12 @@ struct RecordSpec {
   CString subBook{};
 };
 
-inline CChar_Ad_Disad MakeRecord(const RecordSpec& spec) {
-  CChar_Ad_Disad record(spec.identifier, spec.baseCost, spec.description, spec.book, 0, "", spec.category);
-  record.SetLevel(spec.level);
-  record.SetExtraCost(spec.extraCost);
-  record.SetCostPerLevel(spec.costPerLevel);
-  record.SetSubEntry(spec.subIdentifier, spec.subCategory, spec.subBook);
+inline CChar_Ad_Disad MakeRecord(const RecordSpec& wanted) {
+  CChar_Ad_Disad record(wanted.identifier, wanted.baseCost, wanted.description, wanted.book, 0, "", wanted.category);
+  record.SetLevel(wanted.level);
+  record.SetExtraCost(wanted.extraCost);
+  record.SetCostPerLevel(wanted.costPerLevel);
+  record.SetSubEntry(wanted.subIdentifier, wanted.subCategory, wanted.subBook);
   record.RecomputeCost();
   return record;
 }

@@ -47,20 +47,20 @@ TEST(SkillBonusAdjusters, FireOnlyForTheRulesIdentifierAndCategory) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    for (const RecordSpec& spec :
+    for (const RecordSpec& wanted :
          {RecordSpec{.identifier = 7}, RecordSpec{.identifier = 8}, RecordSpec{.identifier = 7, .category = "RACAD"},
           RecordSpec{.identifier = 7, .category = "ad"}}) {
       CChar_Character character;
       CChar_Skill_Base& skill = AddSkill(character.GetSkills(), {.groups = kMusic});
-      const auto record = MakeMageryRecord({.identifier = spec.identifier,
-                                            .category = spec.category,
+      const auto record = MakeMageryRecord({.identifier = wanted.identifier,
+                                            .category = wanted.category,
                                             .description = "Gift (+1)",
                                             .baseCost = 10,
                                             .costPerLevel = 5},
                                            kMusic);
       c.call(character, record);
-      const bool fires = spec.identifier == 7 && spec.category == "AD";
-      EXPECT_EQ(character.GetChangeLog().GetSize(), fires ? 1u : 0u) << spec.identifier << spec.category;
+      const bool fires = wanted.identifier == 7 && wanted.category == "AD";
+      EXPECT_EQ(character.GetChangeLog().GetSize(), fires ? 1u : 0u) << wanted.identifier << wanted.category;
       EXPECT_EQ(skill.GetBonus() != 0, fires);
     }
   }

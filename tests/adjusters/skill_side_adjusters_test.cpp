@@ -33,28 +33,28 @@ struct Adv {
   CString textKey = "";
 };
 
-void Fill(CChar_Ad_Disad& record, const Adv& spec) {
-  record = CChar_Ad_Disad(spec.identifier, spec.baseCost, spec.description, spec.book, spec.integerKey,
-                          spec.textKey, spec.category);
-  record.SetLevel(spec.level);
-  record.SetExtraCost(spec.extraCost);
-  record.SetCostPerLevel(spec.costPerLevel);
-  record.SetSubEntry(spec.subId, "", spec.subBook);
+void Fill(CChar_Ad_Disad& record, const Adv& wanted) {
+  record = CChar_Ad_Disad(wanted.identifier, wanted.baseCost, wanted.description, wanted.book, wanted.integerKey,
+                          wanted.textKey, wanted.category);
+  record.SetLevel(wanted.level);
+  record.SetExtraCost(wanted.extraCost);
+  record.SetCostPerLevel(wanted.costPerLevel);
+  record.SetSubEntry(wanted.subId, "", wanted.subBook);
   record.RecomputeCost();
 }
 
-CChar_Ad_Disad& Add(AdvantageList& list, const Adv& spec) {
+CChar_Ad_Disad& Add(AdvantageList& list, const Adv& wanted) {
   auto record = std::make_unique<CChar_Ad_Disad>();
-  Fill(*record, spec);
+  Fill(*record, wanted);
   CChar_Ad_Disad& added = *record;
   list.Add(std::move(record));
   return added;
 }
 
 // A college-limited magic advantage.
-CChar_Ad_Disad& AddColleges(AdvantageList& list, const Adv& spec, int32_t colleges) {
+CChar_Ad_Disad& AddColleges(AdvantageList& list, const Adv& wanted, int32_t colleges) {
   auto record = std::make_unique<CChar_Ad_Disad_Magery_Colleges>();
-  Fill(*record, spec);
+  Fill(*record, wanted);
   record->SetColleges(colleges);
   CChar_Ad_Disad& added = *record;
   list.Add(std::move(record));

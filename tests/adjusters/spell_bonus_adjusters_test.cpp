@@ -80,19 +80,19 @@ TEST(SpellBonusAdjusters, FireOnlyForTheRulesRecordIdentifierCategoryCostAndSubE
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const auto run = [&](const RecordSpec& spec) {
+    const auto run = [&](const RecordSpec& wanted) {
       CChar_Character character;
       CChar_Skill_Spell& spell =
           AddSpell(character.GetSpells(), {.identifier = 5, .colleges = kFire, .collegeText = "Fire"});
-      c.call(character, MakeMageryRecord(spec, kFire));
+      c.call(character, MakeMageryRecord(wanted, kFire));
       return spell.GetBonus() != 0 || !character.GetChangeLog().IsEmpty();
     };
     EXPECT_TRUE(run(MagerySpec()));
     for (const Miss& miss : misses) {
       SCOPED_TRACE(miss.what);
-      RecordSpec spec = MagerySpec();
-      miss.change(spec);
-      EXPECT_EQ(run(spec), miss.relevant != nullptr && !(c.*miss.relevant));
+      RecordSpec wanted = MagerySpec();
+      miss.change(wanted);
+      EXPECT_EQ(run(wanted), miss.relevant != nullptr && !(c.*miss.relevant));
     }
   }
 }
@@ -189,9 +189,9 @@ TEST(AdjustSpellBonusFromValueStep, AddsOneStepPerStepOfBaseCostAboveTheBase) {
     CChar_Character character;
     CChar_Skill_Spell& spell = AddSpell(character.GetSpells(), {.identifier = 5, .name = "Fireball"});
     CChar_Skill_Spell& other = AddSpell(character.GetSpells(), {.identifier = 6});
-    RecordSpec spec = MagerySpec();
-    spec.baseCost = c.baseCost;
-    AdjustSpellBonusFromValueStep(character, character.GetSpells(), MakeRecord(spec), 7, "B05", 5, 10.0, c.step, 1, 3,
+    RecordSpec wanted = MagerySpec();
+    wanted.baseCost = c.baseCost;
+    AdjustSpellBonusFromValueStep(character, character.GetSpells(), MakeRecord(wanted), 7, "B05", 5, 10.0, c.step, 1, 3,
                                   "B13", "AD");
     EXPECT_EQ(spell.GetBonus(), c.amount);
     EXPECT_EQ(other.GetBonus(), 0);

@@ -28,10 +28,10 @@ constexpr int32_t kCombatWeapon = 1 << 3;
 constexpr int32_t kMelee = 1 << 25;
 constexpr int32_t kBlock = 1 << 27;
 
-// A B05 disadvantage; the spec names only what a case is about.
-CChar_Ad_Disad Basic(RecordSpec spec) {
-  spec.book = CString(BOOK_05);
-  return testing::MakeRecord(spec);
+// A B05 disadvantage; `wanted` names only the fields a case is about.
+CChar_Ad_Disad Basic(RecordSpec wanted) {
+  wanted.book = CString(BOOK_05);
+  return testing::MakeRecord(wanted);
 }
 
 RecordSpec Disadvantage(int32_t identifier, CString description) {
@@ -83,20 +83,20 @@ TEST_P(B05DisadvantageRows, FireInTableOrder) {
   EXPECT_EQ(Texts(character.GetChangeLog()), GetParam().log);
 }
 
-RecordSpec WithSubEntry(RecordSpec spec, int32_t subIdentifier, CString subBook) {
-  spec.subIdentifier = subIdentifier;
-  spec.subBook = std::move(subBook);
-  return spec;
+RecordSpec WithSubEntry(RecordSpec wanted, int32_t subIdentifier, CString subBook) {
+  wanted.subIdentifier = subIdentifier;
+  wanted.subBook = std::move(subBook);
+  return wanted;
 }
 
-RecordSpec AtCost(RecordSpec spec, double baseCost) {
-  spec.baseCost = baseCost;
-  return spec;
+RecordSpec AtCost(RecordSpec wanted, double baseCost) {
+  wanted.baseCost = baseCost;
+  return wanted;
 }
 
-RecordSpec AtLevel(RecordSpec spec, int32_t level) {
-  spec.level = level;
-  return spec;
+RecordSpec AtLevel(RecordSpec wanted, int32_t level) {
+  wanted.level = level;
+  return wanted;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -184,11 +184,11 @@ TEST(B05Disadvantages, NearMissesChangeNothing) {
       {"cost beyond the two", AtCost(Disadvantage(66, "Illiterate"), -15.0)},
       {"no row", Disadvantage(65, "Odious Habit (-2)")},
   };
-  for (const auto& [name, spec] : cases) {
+  for (const auto& [name, wanted] : cases) {
     SCOPED_TRACE(name);
     CChar_Character character = MakeCharacter();
     const std::string before = cli::RecordToJson(character).dump();
-    CChar_Ad_Disad record = Basic(spec);
+    CChar_Ad_Disad record = Basic(wanted);
     EXPECT_TRUE(DisadvantageRulesB05(character, record, false));
     EXPECT_EQ(cli::RecordToJson(character).dump(), before);
   }
@@ -282,7 +282,7 @@ TEST(B05MovementDisadvantage, LowersACombatSkillCalculatedLater) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     MoveSkills s;
-    for (const auto& [category, spec] : c.disadvantages) s.character.AddAdDisad(category, testing::MakeRecord(spec));
+    for (const auto& [category, wanted] : c.disadvantages) s.character.AddAdDisad(category, testing::MakeRecord(wanted));
     for (CChar_Skill_Base* skill : s.kept) ApplyDisadvantageOptionPenalty(s.character, *skill);
     ApplyDisadvantageOptionPenalty(s.character, *s.lowered.front());
     EXPECT_EQ(Texts(s.character.GetChangeLog()), c.log);

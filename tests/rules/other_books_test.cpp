@@ -39,8 +39,8 @@ CChar_Character MakeCharacter() {
   return character;
 }
 
-int RunThroughEntryPoint(CChar_Character& character, const RecordSpec& spec) {
-  CChar_Ad_Disad record = MakeRecord(spec);
+int RunThroughEntryPoint(CChar_Character& character, const RecordSpec& wanted) {
+  CChar_Ad_Disad record = MakeRecord(wanted);
   return speccalc_DoSpecialCalcAdProc(&character, &record, 1, false);
 }
 

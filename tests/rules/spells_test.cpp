@@ -105,10 +105,10 @@ void ExpectGains(const Case& c) {
       for (std::size_t t = 0; t < kTables.size(); ++t) {
         SCOPED_TRACE(kTableNames[t]);
         CChar_Character character = CharacterWith(c.magic);
-        SpellSpec spec = c.spell;
-        spec.book = book;
-        spec.identifier = identifier;
-        CChar_Skill_Spell spell = MakeSpell(spec);
+        SpellSpec wanted = c.spell;
+        wanted.book = book;
+        wanted.identifier = identifier;
+        CChar_Skill_Spell spell = MakeSpell(wanted);
         EXPECT_TRUE(kTables[t](character, spell));
         EXPECT_EQ(spell.GetBonus(), 1 + c.gains[t]);
         EXPECT_EQ(spell.GetLevel(), 12);
