@@ -54,14 +54,18 @@ struct BitmapFile {
 
 // Every pixel of a surface of that size after drawing the whole picture at its corner,
 // rows from the top.
-std::vector<CRgba> Painted(const DibPicture& picture, int width, int height, int expectedResult = 1) {
-  CSurface surface(width, height);
-  EXPECT_EQ(picture.Draw(surface, 0, 0), expectedResult);
+std::vector<CRgba> Pixels(const CSurface& surface, int width, int height) {
   std::vector<CRgba> pixels;
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) pixels.push_back(surface.GetPixel(x, y));
   }
   return pixels;
+}
+
+std::vector<CRgba> Painted(const DibPicture& picture, int width, int height, int expectedResult = 1) {
+  CSurface surface(width, height);
+  EXPECT_EQ(picture.Draw(surface, 0, 0), expectedResult);
+  return Pixels(surface, width, height);
 }
 
 DibPicture Loaded(const std::vector<uint8_t>& file) {
@@ -72,107 +76,80 @@ DibPicture Loaded(const std::vector<uint8_t>& file) {
   return picture;
 }
 
-std::vector<CRgba> Sixteen() {
-  std::vector<CRgba> colours(16, kBlack);
-  colours[1] = kRed;
-  colours[2] = kGreen;
-  colours[3] = kBlue;
-  colours[15] = kWhite;
+std::vector<CRgba> Sixteen() {  // 1 red, 2 green, 3 blue, 15 white, the rest black
+  std::vector<CRgba> colours = {kBlack, kRed, kGreen, kBlue};
+  colours.resize(15, kBlack);
+  colours.push_back(kWhite);
   return colours;
 }
 
-TEST(DibPicture, OneBitRowsFromTheBottom) {
-  // Top row: 1 0 1, bottom row: 0 1 1; each row padded to four bytes.
-  const DibPicture picture = Loaded(
+TEST(DibPicture, IndexedColoursThroughTheTable) {
+  // 1 bit, top row 1 0 1 and bottom row 0 1 1, each row padded to four bytes.
+  const DibPicture one = Loaded(
       BitmapFile{.width = 3, .height = 2, .bits = 1, .colours = {kRed, kBlue}, .rows = {0x60, 0, 0, 0, 0xA0, 0, 0, 0}}
           .File());
-  EXPECT_EQ(picture.GetColorCount(), 2);
-  EXPECT_EQ(picture.GetColorTableSize(), 8);
-  EXPECT_EQ(picture.GetPalette().GetEntries(),
-            (std::vector<CPaletteEntry>{{255, 0, 0, 0}, {0, 0, 255, 0}}));
-  EXPECT_EQ(picture.GetPaletteIndices(), (std::vector<uint16_t>{0, 1}));
-  EXPECT_EQ(Painted(picture, 3, 2), (std::vector<CRgba>{kBlue, kRed, kBlue, kRed, kBlue, kBlue}));
-}
+  EXPECT_EQ(one.GetPalette().GetEntries(), (std::vector<CPaletteEntry>{{255, 0, 0, 0}, {0, 0, 255, 0}}));
+  EXPECT_EQ(Painted(one, 3, 2), (std::vector<CRgba>{kBlue, kRed, kBlue, kRed, kBlue, kBlue}));
 
-TEST(DibPicture, FourBitsThroughSixteenColours) {
-  const DibPicture picture =
+  const DibPicture four =
       Loaded(BitmapFile{.width = 3, .bits = 4, .colours = Sixteen(), .rows = {0x12, 0x3F, 0, 0}}.File());
-  EXPECT_EQ(picture.GetColorCount(), 16);
-  EXPECT_EQ(Painted(picture, 4, 1), (std::vector<CRgba>{kRed, kGreen, kBlue, kNone}));
-}
+  EXPECT_EQ(four.GetColorCount(), 16);
+  EXPECT_EQ(Painted(four, 4, 1), (std::vector<CRgba>{kRed, kGreen, kBlue, kNone}));
 
-TEST(DibPicture, EightBitsTakeTheirTableSizeFromColoursUsed) {
   std::vector<CRgba> full(256, kGrey);
   full[255] = kWhite;
   const DibPicture all = Loaded(BitmapFile{.width = 2, .bits = 8, .colours = full, .rows = {255, 7, 0, 0}}.File());
   EXPECT_EQ(all.GetColorCount(), 256);
-  EXPECT_EQ(all.GetPalette().GetEntries().size(), 256u);
   EXPECT_EQ(Painted(all, 2, 1), (std::vector<CRgba>{kWhite, kGrey}));
 
-  // With 16 colours used, an index beyond the table paints black.
+  // With 16 colours used, the table is 16 long and an index beyond it paints black.
   const DibPicture some =
       Loaded(BitmapFile{.width = 3, .bits = 8, .colorsUsed = 16, .colours = Sixteen(), .rows = {15, 200, 1, 0}}
                  .File());
   EXPECT_EQ(some.GetColorCount(), 16);
-  EXPECT_EQ(some.GetInfoHeader().clrUsed, 16u);
   EXPECT_EQ(some.GetBits().data(), some.GetBlock().data() + 40 + 64);
   EXPECT_EQ(Painted(some, 3, 1), (std::vector<CRgba>{kWhite, kBlack, kRed}));
 }
 
 TEST(DibPicture, DirectColoursHaveNoPalette) {
-  struct Case {
-    uint16_t bits;
-    std::vector<uint8_t> row;  // two pixels
-  };
-  const Case cases[] = {
-      {16, {0x00, 0x7C, 0xE0, 0x03}},                          // 5-5-5: red, green
+  const std::pair<uint16_t, std::vector<uint8_t>> cases[] = {  // bits, one row of red and green
+      {16, {0x00, 0x7C, 0xE0, 0x03}},                          // 5-5-5
       {24, {0x00, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0, 0}},        // blue, green, red; padded
       {32, {0x00, 0x00, 0xFF, 0x00, 0x00, 0xFF, 0x00, 0x00}},  // blue, green, red, unused
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.bits);
-    const DibPicture picture = Loaded(BitmapFile{.width = 2, .bits = c.bits, .rows = c.row}.File());
+  for (const auto& [bits, row] : cases) {
+    SCOPED_TRACE(bits);
+    const DibPicture picture = Loaded(BitmapFile{.width = 2, .bits = bits, .rows = row}.File());
     EXPECT_EQ(picture.GetColorCount(), 0);
     EXPECT_FALSE(picture.GetPalette().IsCreated());
-    EXPECT_TRUE(picture.GetPaletteIndices().empty());
     EXPECT_EQ(picture.GetBits().data(), picture.GetBlock().data() + 40);
-    EXPECT_EQ(picture.GetInfoHeader().sizeImage, 4u * ((2u * c.bits + 31) / 32));
     EXPECT_EQ(Painted(picture, 2, 1), (std::vector<CRgba>{kRed, kGreen}));
   }
 }
 
-TEST(DibPicture, CoreHeaderWithSixteenThreeByteColours) {
-  const DibPicture picture =
-      Loaded(BitmapFile{.width = 2, .height = 2, .bits = 4, .core = true, .colours = Sixteen(), .rows = {0x12, 0, 0, 0, 0x3F, 0, 0, 0}}
-                 .File());
+TEST(DibPicture, CoreHeaderWithThreeByteColours) {
+  const DibPicture picture = Loaded(
+      BitmapFile{.width = 2, .height = 2, .bits = 4, .core = true, .colours = Sixteen(), .rows = {0x12, 0, 0, 0, 0x3F, 0, 0, 0}}
+          .File());
   const CBitmapInfoHeader header = picture.GetInfoHeader();
   EXPECT_EQ(header.size, 40u);
-  EXPECT_EQ(header.width, 2);
-  EXPECT_EQ(header.height, 2);
-  EXPECT_EQ(header.bitCount, 4);
   EXPECT_EQ(header.clrUsed, 16u);
   EXPECT_EQ(header.sizeImage, 8u);
-  EXPECT_EQ(picture.GetColorTableSize(), 64);
   // Widened to four-byte entries in the block: blue, green, red, 0.
   const auto block = picture.GetBlock();
   EXPECT_EQ(std::vector<uint8_t>(block.begin() + 44, block.begin() + 52), (std::vector<uint8_t>{0, 0, 255, 0, 0, 255, 0, 0}));
   EXPECT_EQ(Painted(picture, 2, 2), (std::vector<CRgba>{kBlue, kWhite, kRed, kGreen}));
-}
 
-TEST(DibPicture, SmallCoreHeaderFileShorterThanALongHeaderLoads) {
   // 36 bytes in all: a file that holds less than 14 + 40 bytes can still be whole.
-  const auto file = BitmapFile{.bits = 1, .core = true, .colours = {kBlack, kGreen}, .rows = {0x80, 0, 0, 0}}.File();
-  ASSERT_EQ(file.size(), 36u);
-  EXPECT_EQ(Painted(Loaded(file), 1, 1), (std::vector<CRgba>{kGreen}));
+  const auto small = BitmapFile{.bits = 1, .core = true, .colours = {kBlack, kGreen}, .rows = {0x80, 0, 0, 0}}.File();
+  ASSERT_EQ(small.size(), 36u);
+  EXPECT_EQ(Painted(Loaded(small), 1, 1), (std::vector<CRgba>{kGreen}));
 }
 
 TEST(DibPicture, RowsStoredFromTheTopDrawTheRightWayUp) {
-  const DibPicture direct = Loaded(
-      BitmapFile{.width = 1, .height = -2, .rows = {0, 0, 0xFF, 0, 0xFF, 0, 0, 0}}.File());
-  EXPECT_TRUE(direct.IsTopDown());
+  const DibPicture direct = Loaded(BitmapFile{.width = 1, .height = -2, .rows = {0, 0, 0xFF, 0, 0xFF, 0, 0, 0}}.File());
   EXPECT_EQ(direct.GetHeight(), 2);
   EXPECT_EQ(Painted(direct, 1, 2), (std::vector<CRgba>{kRed, kBlue}));
-
   const DibPicture indexed = Loaded(
       BitmapFile{.width = 3, .height = -2, .bits = 1, .colours = {kRed, kBlue}, .rows = {0x60, 0, 0, 0, 0xA0, 0, 0, 0}}
           .File());
@@ -181,9 +158,7 @@ TEST(DibPicture, RowsStoredFromTheTopDrawTheRightWayUp) {
 
 // Two by two, from the top: red green / blue white.
 DibPicture Quad() {
-  return Loaded(BitmapFile{.width = 2,
-                           .height = 2,
-                           .rows = {0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0xFF, 0, 0xFF, 0, 0, 0}}
+  return Loaded(BitmapFile{.width = 2, .height = 2, .rows = {0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0xFF, 0, 0xFF, 0, 0, 0}}
                     .File());
 }
 
@@ -192,19 +167,13 @@ TEST(DibPicture, DrawStretchesTheSourceRectangle) {
   CSurface surface(4, 4);
   ASSERT_EQ(quad.Draw(surface, 0, 0, 4, 4), 1);
   const CRgba r = kRed, g = kGreen, b = kBlue, w = kWhite;
-  std::vector<CRgba> pixels;
-  for (int y = 0; y < 4; ++y) {
-    for (int x = 0; x < 4; ++x) pixels.push_back(surface.GetPixel(x, y));
-  }
-  EXPECT_EQ(pixels, (std::vector<CRgba>{r, r, g, g, r, r, g, g, b, b, w, w, b, b, w, w}));
+  EXPECT_EQ(Pixels(surface, 4, 4), (std::vector<CRgba>{r, r, g, g, r, r, g, g, b, b, w, w, b, b, w, w}));
 
   // The right column only, cut down from a source width that reaches past the picture,
   // drawn at its own size and partly off the surface.
-  CSurface part(3, 3);
+  CSurface part(3, 2);
   ASSERT_EQ(quad.Draw(part, 2, -1, 0, 0, 1, 0, 10, 0), 1);
-  EXPECT_EQ(part.GetPixel(2, 0), kWhite);
-  EXPECT_EQ(part.GetPixel(2, 1), kNone);
-  EXPECT_EQ(part.GetPixel(1, 0), kNone);
+  EXPECT_EQ(Pixels(part, 3, 2), (std::vector<CRgba>{kNone, kNone, kWhite, kNone, kNone, kNone}));
 
   // Shrunk to one pixel: the source's top-left pixel.
   CSurface one(1, 1);
@@ -224,8 +193,7 @@ TEST(DibPicture, DrawRefusesWhatItCannotPaint) {
     EXPECT_EQ(surface.GetPixel(0, 0), kNone);
   }
   // Two bits per pixel with no colour table is a format without colours.
-  const DibPicture noColours = Loaded(BitmapFile{.bits = 2, .rows = {0, 0, 0, 0}}.File());
-  EXPECT_EQ(Painted(noColours, 1, 1, 0), (std::vector<CRgba>{kNone}));
+  EXPECT_EQ(Painted(Loaded(BitmapFile{.bits = 2, .rows = {0, 0, 0, 0}}.File()), 1, 1, 0), (std::vector<CRgba>{kNone}));
   EXPECT_EQ(Painted(DibPicture(), 1, 1, 0), (std::vector<CRgba>{kNone}));
 }
 
@@ -234,12 +202,9 @@ TEST(DibPicture, CopiesAreIndependent) {
   const std::unique_ptr<CObject> clone = original.Clone();
   original.Free();
   EXPECT_FALSE(original.IsLoaded());
-  EXPECT_TRUE(original.GetBits().empty());
   const auto* copy = DynamicDownCast<DibPicture>(clone.get());
   ASSERT_NE(copy, nullptr);
   EXPECT_EQ(Painted(*copy, 1, 1), (std::vector<CRgba>{kRed}));
-  // Not a stored record: no file can name it.
-  EXPECT_EQ(CRuntimeClass::FromName("DibPicture"), nullptr);
 }
 
 std::vector<uint8_t> Cut(std::vector<uint8_t> bytes, std::size_t size) {
@@ -270,7 +235,6 @@ TEST(DibPicture, FaultyFilesAreRefusedWithOneMessage) {
       {"file header cut", Cut(good8, 13), "Error reading BFH!"},
       {"not BM", WithDWord(good8, 0, 0x00004142), "Error: not a BMF!"},
       {"header size 108", WithDWord(good8, 14, 108), "Error: not a BMF!"},
-      {"header size 0", WithDWord(good8, 14, 0), "Error: not a BMF!"},
       {"header size cut", Cut(good8, 16), "Error reading BIH!"},
       {"info header cut", Cut(good8, 50), "Error reading BIH!"},
       {"core header cut", Cut(core4, 22), "Error reading BCH!"},
@@ -280,16 +244,13 @@ TEST(DibPicture, FaultyFilesAreRefusedWithOneMessage) {
       {"colour table cut", Cut(good8, 54 + 7), "Error reading CT!"},
       {"core colour table cut", Cut(core4, 26 + 47), "Error reading CT!"},
       {"pixel rows cut", Cut(good8, good8.size() - 1), "Error reading BITS!"},
-      {"pixel offset past the end", WithDWord(good8, 10, 1000), "Error reading BITS!"},
       {"pixel offset at the limit", WithDWord(good8, 10, kMax), "Error reading BITS!"},
       {"width 0", header(0, 1, 24), "Error: not a BMF!"},
-      {"negative width", header(-5, 1, 24), "Error: not a BMF!"},
       {"height 0", header(4, 0, 24), "Error: not a BMF!"},
       {"smallest height", header(4, std::numeric_limits<int32_t>::min(), 24), "Error: not a BMF!"},
       {"row size beyond 32 bits", header(std::numeric_limits<int32_t>::max(), 1, 32), "Error: no memory!"},
       {"row size with 65535 bits a pixel", header(1 << 20, 1, 65535), "Error: no memory!"},
       {"image size beyond 32 bits", header(100000, 100000, 24), "Error: no memory!"},
-      {"image size just beyond 32 bits", header(1 << 30, -4, 8), "Error: no memory!"},
       {"row size at the limit, image far beyond", header(std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::max(), 16),
        "Error: no memory!"},
       {"absurd colours used", header(1, 1, 8, kMax), "Error: no memory!"},
@@ -312,43 +273,23 @@ TEST(DibPicture, FaultyFilesAreRefusedWithOneMessage) {
   }
 }
 
-class DibPictureFileTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    m_folder = std::filesystem::temp_directory_path() /
-               ("zulparvo_dib_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::create_directories(m_folder);
-  }
-  void TearDown() override { std::filesystem::remove_all(m_folder); }
-
-  std::filesystem::path m_folder;
-};
-
-TEST_F(DibPictureFileTest, LoadsFromAFile) {
-  const auto path = m_folder / "two.bmp";
-  WriteFileAtomically(path, BitmapFile{.width = 2, .rows = {0, 0, 0xFF, 0xFF, 0, 0, 0, 0}}.File());
+TEST(DibPicture, LoadsFromAFileAndReportsAMissingOneOnlyWhenAsked) {
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "zulparvo_dib_file";
+  std::filesystem::create_directories(folder);
+  WriteFileAtomically(folder / "two.bmp", BitmapFile{.width = 2, .rows = {0, 0, 0xFF, 0xFF, 0, 0, 0, 0}}.File());
+  const std::string missing = (folder / "missing.bmp").string();
   CMessageCollector messages;
   DibPicture picture;
-  EXPECT_EQ(picture.Load(path.string(), true), 1);
-  EXPECT_TRUE(messages.Messages().empty());
+  EXPECT_EQ(picture.Load((folder / "two.bmp").string(), true), 1);
   EXPECT_EQ(Painted(picture, 2, 1), (std::vector<CRgba>{kRed, kBlue}));
-}
-
-TEST_F(DibPictureFileTest, MissingFileIsReportedOnlyWhenAsked) {
-  const std::string missing = (m_folder / "missing.bmp").string();
-  for (const bool showErrors : {false, true}) {
-    CMessageCollector messages;
-    DibPicture picture = Quad();
-    EXPECT_EQ(picture.Load(missing, showErrors), 0);
-    EXPECT_FALSE(picture.IsLoaded());
-    if (!showErrors) {
-      EXPECT_TRUE(messages.Messages().empty());
-    } else {
-      ASSERT_EQ(messages.Messages().size(), 1u);
-      EXPECT_EQ(messages.Messages()[0].text, "Cannot open bitmap: " + missing);
-      EXPECT_EQ(messages.Messages()[0].icon, MessageIcon::Exclamation);
-    }
-  }
+  EXPECT_EQ(picture.Load(missing, false), 0);
+  EXPECT_FALSE(picture.IsLoaded());
+  EXPECT_TRUE(messages.Messages().empty());
+  EXPECT_EQ(picture.Load(missing, true), 0);
+  ASSERT_EQ(messages.Messages().size(), 1u);
+  EXPECT_EQ(messages.Messages()[0].text, "Cannot open bitmap: " + missing);
+  EXPECT_EQ(messages.Messages()[0].icon, MessageIcon::Exclamation);
+  std::filesystem::remove_all(folder);
 }
 
 TEST(DibPicture, StoredFuzzerInputsLoadOrAreRefused) {
