@@ -11,7 +11,6 @@
 #include "cli/json_codec.h"
 #include "frame/book_codes.h"
 #include "frame/entry_points.h"
-#include "rules/b05_disadvantage_rules.h"
 #include "rules/rule_tables.h"
 
 namespace zulparvo {
@@ -129,12 +128,6 @@ INSTANTIATE_TEST_SUITE_P(
         FiringCase{"ReactionOfNameWithoutBonus",
                    Disadvantage(63, "Odious Habit"),
                    {"+0 to Reaction from Odious Habit", "+0 to Reaction (Opposite Sex) from Odious Habit"}},
-        FiringCase{"SkillsAtLesserCost",
-                   AtCost(Disadvantage(66, "Illiterate"), -5.0),
-                   {"-1 to B05-2 from Illiterate", "-1 to B05-18 from Illiterate", "-1 to B05-38 from Illiterate",
-                    "-1 to B05-51 from Illiterate", "-1 to B05-62 from Illiterate", "-1 to B05-96 from Illiterate",
-                    "-1 to B05-104 from Illiterate", "-1 to B05-126 from Illiterate", "-1 to B05-136 from Illiterate",
-                    "-1 to B05-141 from Illiterate", "-1 to B05-160 from Illiterate", "-1 to B05-165 from Illiterate"}},
         FiringCase{"FourChecksFromDescription",
                    Disadvantage(76, "Cowardice (-2)"),
                    {"-2 to Will Check from Cowardice (-2)", "-2 to Fright Check from Cowardice (-2)",
@@ -165,13 +158,17 @@ TEST(B05Disadvantages, DeafnessBonusesGoOnlyToTheFirstOfTwo) {
   }
 }
 
-TEST(B05Disadvantages, SkillsAtFullCostLoseTwo) {
-  CChar_Character character = MakeCharacter();
-  CChar_Ad_Disad record = Basic(AtCost(Disadvantage(66, "Illiterate"), -10.0));
-  EXPECT_TRUE(DisadvantageRulesB05(character, record, false));
-  ASSERT_EQ(character.GetChangeLog().GetSize(), 12u);
-  EXPECT_EQ(character.GetChangeLog().GetAt(0), "-2 to B05-2 from Illiterate");
-  EXPECT_EQ(character.GetChangeLog().GetAt(11), "-2 to B05-165 from Illiterate");
+// Twelve skills, lowered by one or two by the cost.
+TEST(B05Disadvantages, SkillsLoseByCost) {
+  for (const auto& [cost, amount] : {std::pair{-5.0, "-1"}, std::pair{-10.0, "-2"}}) {
+    CChar_Character character = MakeCharacter();
+    CChar_Ad_Disad record = Basic(AtCost(Disadvantage(66, "Illiterate"), cost));
+    EXPECT_TRUE(DisadvantageRulesB05(character, record, false));
+    ASSERT_EQ(character.GetChangeLog().GetSize(), 12u);
+    EXPECT_EQ(character.GetChangeLog().GetAt(0), CString(amount) + " to B05-2 from Illiterate");
+    EXPECT_EQ(character.GetChangeLog().GetAt(6), CString(amount) + " to B05-104 from Illiterate");
+    EXPECT_EQ(character.GetChangeLog().GetAt(11), CString(amount) + " to B05-165 from Illiterate");
+  }
 }
 
 TEST(B05Disadvantages, NearMissesChangeNothing) {
@@ -258,34 +255,6 @@ TEST(B05MovementDisadvantage, SlowsOrCapsAndLowersCombatSkillsThroughTheEntryPoi
     const CString amount = c.penalty == 0 ? "+0" : "-" + std::to_string(c.penalty);
     for (const CString& line : PenaltyMessages(s.lowered, amount, "Lame")) expected.push_back(line);
     EXPECT_EQ(Texts(s.character.GetChangeLog()), expected);
-  }
-}
-
-TEST(B05MovementDisadvantage, LowersACombatSkillCalculatedLater) {
-  struct Case {
-    const char* name;
-    std::vector<std::pair<CString, RecordSpec>> disadvantages;  // category and record, in list order
-    Log log;
-  };
-  const std::vector<Case> cases = {
-      {"none", {}, {}},
-      {"another disadvantage", {{"DISAD", Disadvantage(41, "Lazy")}}, {}},
-      // A racial one is passed over; the first "DISAD" 42 counts whatever its book.
-      {"first of any book",
-       {{"RACDISAD", WithSubEntry(Disadvantage(42, "Racial Lame"), 3, "B05")},
-        {"DISAD", WithSubEntry({.identifier = 42, .description = "Lame", .book = "B13"}, 1, "B05")},
-        {"DISAD", WithSubEntry(Disadvantage(42, "Lamer"), 2, "B05")}},
-       {"-3 to Broadsword from Lame"}},
-      {"option 2", {{"DISAD", WithSubEntry(Disadvantage(42, "Lame"), 2, "B05")}}, {"-6 to Broadsword from Lame"}},
-      {"no option", {{"DISAD", Disadvantage(42, "Lame")}}, {"+0 to Broadsword from Lame"}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    MoveSkills s;
-    for (const auto& [category, wanted] : c.disadvantages) s.character.AddAdDisad(category, testing::MakeRecord(wanted));
-    for (CChar_Skill_Base* skill : s.kept) ApplyDisadvantageOptionPenalty(s.character, *skill);
-    ApplyDisadvantageOptionPenalty(s.character, *s.lowered.front());
-    EXPECT_EQ(Texts(s.character.GetChangeLog()), c.log);
   }
 }
 

@@ -14,11 +14,13 @@
 #include "model/ad_disad_magery_colleges.h"
 #include "model/skill_spell.h"
 #include "rules/rule_tables.h"
+#include "rules/skill_rules_test_support.h"
 
 namespace zulparvo {
 namespace {
 
-using Log = std::vector<CString>;
+using skill_rules_test::Log;
+using skill_rules_test::LogOf;
 
 // A magic advantage on the character; its total cost is base cost + extra cost.
 struct Magic {
@@ -77,11 +79,6 @@ CChar_Skill_Spell MakeSpell(const SpellSpec& s) {
   return spell;
 }
 
-Log LogOf(const CChar_Character& character) {
-  const CStringArray& log = character.GetChangeLog();
-  return {log.begin(), log.end()};
-}
-
 // The six tables in the order in which every spell meets them.
 constexpr std::array<SkillRuleTable, 6> kTables{SpellRulesB05, SpellRulesB30, SpellRulesB13,
                                                 SpellRulesB15, SpellRulesB37, SpellRulesB34};
@@ -126,12 +123,8 @@ TEST(SpellRules, RowsThatFire) {
       {"basic 35, whatever the variant", {{.baseCost = 35.0, .subId = 3, .subBook = "B30"}}, {3, 0, 0, 0, 0, 0}},
       {"basic 25 as variant 5 of B34", {{.baseCost = 25.0, .subId = 5, .subBook = "B34"}}, {2, 0, 0, 0, 0, 4}},
       {"B30 2 at 16", {{.baseCost = 16.0, .subId = 2, .subBook = "B30"}}, {0, 2, 0, 0, 0, 0}},
-      {"B30 3 at 13", {{.baseCost = 13.0, .subId = 3, .subBook = "B30"}}, {0, 2, 0, 0, 0, 0}},
       {"B30 4 at 8", {{.baseCost = 8.0, .subId = 4, .subBook = "B30"}}, {0, 1, 0, 0, 0, 0}},
-      {"B30 5 at 18", {{.baseCost = 18.0, .subId = 5, .subBook = "B30"}}, {0, 3, 0, 0, 0, 0}},
       {"B30 6, element 1", {{.baseCost = 22.0, .subId = 6, .subBook = "B30"}}, {0, 3, 0, 0, 0, 0}, earth},
-      {"B30 7, element 2", {{.baseCost = 16.0, .subId = 7, .subBook = "B30"}}, {0, 1, 0, 0, 0, 0}, earth},
-      {"B30 8, element 3", {{.baseCost = 10.0, .subId = 8, .subBook = "B30"}}, {0, 1, 0, 0, 0, 0}, earth},
       {"B30 9, element 4", {{.baseCost = 10.0, .subId = 9, .subBook = "B30"}}, {0, -1, 0, 0, 0, 0}, earth},
       {"59 of B13, 5 at 10", {{.identifier = 59, .book = "B13", .baseCost = 10.0, .subId = 5, .subBook = "B13"}},
        {0, 0, 2, 0, 0, 0}},
@@ -139,24 +132,16 @@ TEST(SpellRules, RowsThatFire) {
        {{.identifier = 59, .book = "B13", .baseCost = 4.0, .subId = 6, .subBook = "B13"}}, {0, 0, 2, 0, 0, 0},
        healing},
       {"B13 1 at 8", {{.baseCost = 8.0, .subId = 1, .subBook = "B13"}}, {0, 0, 1, 0, 0, 0}},
-      {"B13 3 at 18", {{.baseCost = 18.0, .subId = 3, .subBook = "B13"}}, {0, 0, 3, 0, 0, 0}},
       {"B13 4 at 22", {{.baseCost = 22.0, .subId = 4, .subBook = "B13"}}, {0, 0, 3, 0, 0, 0}},
       {"B15 3 at 16", {{.baseCost = 16.0, .subId = 3, .subBook = "B15"}}, {0, 0, 0, 2, 0, 0}},
-      {"B15 2 at 10", {{.baseCost = 10.0, .subId = 2, .subBook = "B15"}}, {0, 0, 0, 1, 0, 0}},
       {"B15 1 at 70", {{.baseCost = 70.0, .subId = 1, .subBook = "B15"}}, {0, 0, 0, 4, 0, 0}},
       {"B37 1 at 22", {{.baseCost = 22.0, .subId = 1, .subBook = "B37"}}, {0, 0, 0, 0, 3, 0}},
       {"B37 2 at 10 + 4 extra", {{.baseCost = 10.0, .subId = 2, .subBook = "B37", .extraCost = 4.0}},
        {0, 0, 0, 0, 2, 0}},
-      {"B37 3 at 6", {{.baseCost = 6.0, .subId = 3, .subBook = "B37"}}, {0, 0, 0, 0, 1, 0}},
-      {"B37 4 at 16", {{.baseCost = 16.0, .subId = 4, .subBook = "B37"}}, {0, 0, 0, 0, 2, 0}},
-      {"B37 5 at 13", {{.baseCost = 13.0, .subId = 5, .subBook = "B37"}}, {0, 0, 0, 0, 2, 0}},
       {"B37 6 at 14", {{.baseCost = 14.0, .subId = 6, .subBook = "B37"}}, {0, 0, 0, 0, 3, 0}},
-      {"B34 1 at 50", {{.baseCost = 50.0, .subId = 1, .subBook = "B34"}}, {0, 0, 0, 0, 0, 4}},
-      {"B34 3 at 85", {{.baseCost = 85.0, .subId = 3, .subBook = "B34"}}, {0, 0, 0, 0, 0, 6}},
       {"B34 4 at 105", {{.baseCost = 105.0, .subId = 4, .subBook = "B34"}}, {0, 0, 0, 0, 0, 7}},
       {"B34 5 at 155", {{.baseCost = 155.0, .subId = 5, .subBook = "B34"}}, {0, 0, 0, 0, 0, 9}},
       {"B34 5 at 120", {{.baseCost = 120.0, .subId = 5, .subBook = "B34"}}, {0, 0, 0, 0, 0, 7}},
-      {"B34 5 at 80", {{.baseCost = 80.0, .subId = 5, .subBook = "B34"}}, {0, 0, 0, 0, 0, 6}},
       // The step rule reads the base cost alone; 25 extra would make the total 180.
       {"B34 5 at 155 + 25 extra", {{.baseCost = 155.0, .subId = 5, .subBook = "B34", .extraCost = 25.0}},
        {0, 0, 0, 0, 0, 9}},
