@@ -97,31 +97,24 @@ TEST(SpellBonusAdjusters, FireOnlyForTheRulesRecordIdentifierCategoryCostAndSubE
   }
 }
 
-TEST(AdjustSpellBonusAtValue, EverySpellOfEveryBookUnderOneMessage) {
+TEST(AdjustSpellBonusAtValue, EverySpellUnderOneMessageOrOneSpellOfOneBookPerSpell) {
   CChar_Character character;
-  AdjustSpellBonusAtValue(character, character.GetSpells(), MakeRecord(MagerySpec()), 7, "ALL", -1, 10.0, 2, "AD");
-  EXPECT_EQ(Texts(character.GetChangeLog()), Log{"+2 to All Spells from Magery"});
+  auto& spells = character.GetSpells();
+  AdjustSpellBonusAtValue(character, spells, MakeRecord(MagerySpec()), 7, "ALL", -1, 10.0, 2, "AD");
+  EXPECT_EQ(Texts(character.GetChangeLog()), Log{"+2 to All Spells from Magery"});  // logged with no spells too
 
-  CChar_Skill_Spell& a = AddSpell(character.GetSpells(), {.identifier = 5});
-  CChar_Skill_Spell& b = AddSpell(character.GetSpells(), {.book = "B13", .identifier = 6});
-  CChar_Skill_Base& shownOnly = AddDisplayOnly(character.GetSpells(), {.identifier = 5});
-  AdjustSpellBonusAtValue(character, character.GetSpells(), MakeRecord(MagerySpec()), 7, "ALL", -1, 10.0, 2, "AD");
-  EXPECT_EQ(a.GetBonus(), 2);
-  EXPECT_EQ(b.GetBonus(), 2);
+  CChar_Skill_Spell& fireball = AddSpell(spells, {.identifier = 5, .name = "Fireball"});
+  CChar_Skill_Spell& otherBook = AddSpell(spells, {.book = "B13", .identifier = 5});
+  CChar_Skill_Spell& other = AddSpell(spells, {.identifier = 6});
+  CChar_Skill_Base& shownOnly = AddDisplayOnly(spells, {.identifier = 5});
+  AdjustSpellBonusAtValue(character, spells, MakeRecord(MagerySpec()), 7, "ALL", -1, 10.0, 2, "AD");
+  AdjustSpellBonusAtValue(character, spells, MakeRecord(MagerySpec()), 7, "B05", 5, 10.0, 1, "AD");
+  EXPECT_EQ(fireball.GetBonus(), 3);
+  EXPECT_EQ(otherBook.GetBonus(), 2);
+  EXPECT_EQ(other.GetBonus(), 2);
   EXPECT_EQ(shownOnly.GetBonus(), 0);
-  EXPECT_EQ(character.GetChangeLog().GetSize(), 2u);
-}
-
-TEST(AdjustSpellBonusAtValue, OneSpellOfOneBookLogsPerSpell) {
-  CChar_Character character;
-  CChar_Skill_Spell& fireball = AddSpell(character.GetSpells(), {.identifier = 5, .name = "Fireball"});
-  CChar_Skill_Spell& otherBook = AddSpell(character.GetSpells(), {.book = "B13", .identifier = 5});
-  CChar_Skill_Spell& other = AddSpell(character.GetSpells(), {.identifier = 6});
-  AdjustSpellBonusAtValue(character, character.GetSpells(), MakeRecord(MagerySpec()), 7, "B05", 5, 10.0, 1, "AD");
-  EXPECT_EQ(fireball.GetBonus(), 1);
-  EXPECT_EQ(otherBook.GetBonus(), 0);
-  EXPECT_EQ(other.GetBonus(), 0);
-  EXPECT_EQ(Texts(character.GetChangeLog()), Log{"+1 to Fireball from Magery"});
+  EXPECT_EQ(Texts(character.GetChangeLog()),
+            (Log{"+2 to All Spells from Magery", "+2 to All Spells from Magery", "+1 to Fireball from Magery"}));
 }
 
 TEST(AdjustSpellBonusByValue, DividesTheBaseCostTowardZero) {
@@ -240,14 +233,13 @@ TEST(ElementalSpellModifier, FirstDecidingCollegeTestWins) {
     int32_t colleges;
     int expected;
   };
+  // The first test decides before the -1 test; 0x400 is in the first and third tests,
+  // and the -1 test comes first; elements 0 and 5 and unlisted colleges give 0.
   const std::vector<Case> cases = {
-      {1, kFire | kEarth, 0},  // the first test decides before the -1 test
-      {1, kAir, 0},           {1, kEarth, -1},   {1, kWater, -2},   {1, 0x8, 0},      {2, kWater, 0}, {2, kEarth, 0},
-      {2, kAir, -1},          {2, kFire, -2},    {2, 0x400, -1},  // in the first and third tests: the -1 test comes
-                                                                  // first
-      {3, kFire, 0},          {3, kAir, 0},      {3, kWater, -1},   {3, kEarth, -2},  {4, kWater, 0}, {4, kEarth, 0},
-      {4, kFire, -1},         {4, kAir, -2},     {1, 0x10000, 0},   {4, 0x10000, 0},  {0, kWater, 0}, {5, kWater, 0},
-      {1, 0x800000, -2},      {2, 0x400000, -2}, {3, 0x100000, -2}, {4, 0x40000, -2},
+      {1, kFire | kEarth, 0}, {1, kEarth, -1}, {1, kWater, -2}, {2, kWater, 0},     {2, kAir, -1},
+      {2, kFire, -2},         {2, 0x400, -1},  {3, kAir, 0},    {3, kWater, -1},    {3, kEarth, -2},
+      {4, kEarth, 0},         {4, kFire, -1},  {4, kAir, -2},   {1, 0x10000, 0},    {0, kWater, 0},
+      {5, kWater, 0},         {1, 0x800000, -2}, {2, 0x400000, -2}, {3, 0x100000, -2}, {4, 0x40000, -2},
   };
   for (const Case& c : cases) {
     CObArray list;
