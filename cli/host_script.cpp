@@ -83,15 +83,6 @@ class Step {
   std::string m_op;
 };
 
-// The list that AddAdDisad files a record of the category into.
-std::optional<CharacterList> ListForCategory(const CString& category) {
-  if (category == "AD" || category == "RACAD") return CharacterList::Advantages;
-  if (category == "DISAD" || category == "RACDISAD") return CharacterList::Disadvantages;
-  if (category == "SUPER-AD") return CharacterList::SuperAdvantages;
-  if (category == "SUPER-DISAD") return CharacterList::SuperDisadvantages;
-  return std::nullopt;
-}
-
 // The shown name of a record, whatever its family.
 CString ShownName(CObject* record) {
   if (auto* advantage = DynamicDownCast<CChar_Ad_Disad>(record)) return advantage->GetDisplayName();

@@ -197,7 +197,7 @@ void CChar_Character::Serialize(CArchive& ar) {
   ar.Exchange(m_fileIdentification);
   if (ar.IsLoading() && m_fileIdentification != kCharacterIdentification) {
     // Not a character file: the rest keeps its defaults.
-    AfxMessageBox("This is not a ZULPARVO character file!\nPlease convert this file before opening!", MessageIcon::Stop);
+    AfxMessageBox(kNotACharacterFileMessage, MessageIcon::Stop);
     return;
   }
   ar.Exchange(m_version);
@@ -437,29 +437,34 @@ const CObArray& CChar_Character::GetList(CharacterList list) const {
 // ---------------------------------------------------------------------------------
 // Record operations
 
-int CChar_Character::AddAdDisad(const CString& category, const CChar_Ad_Disad& record) {
+std::optional<CharacterList> ListForCategory(const CString& category) {
   // The categories in the order they are tested, with the list each files into.
-  const std::array<std::pair<const char*, CTypedObArray<CChar_Ad_Disad>*>, 6> targets{{
-      {kCategoryAdvantage, &m_advantages},
-      {kCategoryRacialAdvantage, &m_advantages},
-      {kCategoryDisadvantage, &m_disadvantages},
-      {kCategoryRacialDisadvantage, &m_disadvantages},
-      {kCategorySuperAdvantage, &m_superAdvantages},
-      {kCategorySuperDisadvantage, &m_superDisadvantages},
+  static constexpr std::array<std::pair<const char*, CharacterList>, 6> kTargets{{
+      {kCategoryAdvantage, CharacterList::Advantages},
+      {kCategoryRacialAdvantage, CharacterList::Advantages},
+      {kCategoryDisadvantage, CharacterList::Disadvantages},
+      {kCategoryRacialDisadvantage, CharacterList::Disadvantages},
+      {kCategorySuperAdvantage, CharacterList::SuperAdvantages},
+      {kCategorySuperDisadvantage, CharacterList::SuperDisadvantages},
   }};
-  for (const auto& [tag, list] : targets) {
-    if (category != tag) continue;
-    // The copy is of the record's own class, which its class tag names.
-    std::unique_ptr<CObject> copy = record.Clone();
-    auto& filed = static_cast<CChar_Ad_Disad&>(*copy);
-    filed.SetCategory(category);
-    const double cost = filed.GetCostWithExtra();
-    list->Add(std::move(copy));
-    m_pointsAvailable -= cost;
-    m_pointsSpent += cost;
-    return 1;
+  for (const auto& [tag, list] : kTargets) {
+    if (category == tag) return list;
   }
-  return 0;
+  return std::nullopt;
+}
+
+int CChar_Character::AddAdDisad(const CString& category, const CChar_Ad_Disad& record) {
+  const std::optional<CharacterList> list = ListForCategory(category);
+  if (!list) return 0;
+  // The copy is of the record's own class, which its class tag names.
+  std::unique_ptr<CObject> copy = record.Clone();
+  auto& filed = static_cast<CChar_Ad_Disad&>(*copy);
+  filed.SetCategory(category);
+  const double cost = filed.GetCostWithExtra();
+  GetList(*list).Add(std::move(copy));
+  m_pointsAvailable -= cost;
+  m_pointsSpent += cost;
+  return 1;
 }
 
 int CChar_Character::AddNewAdDisad(const CString& category, int32_t identifier, double baseCost,

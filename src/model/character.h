@@ -49,6 +49,14 @@ inline constexpr std::size_t kCharacterListCount = 15;
 const char* ListName(CharacterList list);
 std::optional<CharacterList> ListFromName(std::string_view name);
 
+// The list that AddAdDisad files a record of the category into; none for a category
+// outside the six.
+std::optional<CharacterList> ListForCategory(const CString& category);
+
+// What the reader shows for a file whose identification is not "ZUL".
+inline constexpr const char* kNotACharacterFileMessage =
+    "This is not a ZULPARVO character file!\nPlease convert this file before opening!";
+
 class CChar_Character : public CZULBaseObject {
   ZP_DECLARE_SERIAL(CChar_Character)
 

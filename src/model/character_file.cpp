@@ -34,7 +34,7 @@ std::unique_ptr<CChar_Character> ReadCharacter(std::span<const uint8_t> bytes) {
   if (!StartsWithCharacterReference(bytes) && !StartsWithIdentification(bytes)) {
     // What the character's reader does with a wrong identification, without first
     // reading whatever the bytes are as if they were a character.
-    AfxMessageBox("This is not a ZULPARVO character file!\nPlease convert this file before opening!", MessageIcon::Stop);
+    AfxMessageBox(kNotACharacterFileMessage, MessageIcon::Stop);
     throw CCharacterFileException("not a character file (it does not begin with the identification \"ZUL\")");
   }
   CArchive ar(bytes);

@@ -396,7 +396,7 @@ void CArchive::Exchange(CString& value) {
   }
 }
 
-void CArchive::Exchange(CObArray& list) {
+void CArchive::ExchangeList(CObject& list) {
   if (m_storing) {
     WriteObject(&list);
   } else {
@@ -404,13 +404,9 @@ void CArchive::Exchange(CObArray& list) {
   }
 }
 
-void CArchive::Exchange(CStringArray& list) {
-  if (m_storing) {
-    WriteObject(&list);
-  } else {
-    ReadObjectInto(list);
-  }
-}
+void CArchive::Exchange(CObArray& list) { ExchangeList(list); }
+
+void CArchive::Exchange(CStringArray& list) { ExchangeList(list); }
 
 void CArchive::Exchange(std::unique_ptr<CObject>& object, const CRuntimeClass* required) {
   if (m_storing) {

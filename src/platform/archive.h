@@ -142,6 +142,7 @@ class CArchive {
     const CRuntimeClass* runtimeClass = nullptr;  // New: the class to create
   };
 
+  void ExchangeList(CObject& list);
   void Need(std::size_t bytes) const;
   void WriteClass(const CRuntimeClass* runtimeClass);
   Reference ReadReference(const CRuntimeClass* required);
