@@ -5,9 +5,9 @@
 #include <sstream>
 
 #include "cli/commands.h"
-#include "cli/json_codec.h"
-#include "cli/text_encoding.h"
-#include "frame/utilities/utilities.h"
+#include "model/json/json_codec.h"
+#include "base/text_encoding.h"
+#include "base/utilities.h"
 #include "model/ad_disad.h"
 #include "model/character_file.h"
 #include "model/equipment_armor.h"

@@ -3,7 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/host_script.h"
-#include "cli/text_encoding.h"
+#include "base/text_encoding.h"
 #include "platform/profile.h"
 
 namespace zulparvo::cli {

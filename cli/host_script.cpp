@@ -6,7 +6,7 @@
 
 #include "frame/entry_points.h"
 #include "frame/module.h"
-#include "cli/text_encoding.h"
+#include "base/text_encoding.h"
 #include "model/character_file.h"
 #include "model/martial_arts_style.h"
 #include "platform/file_io.h"

@@ -14,7 +14,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "cli/json_codec.h"
+#include "model/json/json_codec.h"
 
 namespace zulparvo::cli {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "cli/json_codec.h"
-#include "cli/text_encoding.h"
+#include "model/json/json_codec.h"
+#include "base/text_encoding.h"
 #include "platform/message_sink.h"
 #include "refdb/search_processor.h"
 #include "refdb/table_names.h"

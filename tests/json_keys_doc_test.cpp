@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "cli/json_codec.h"
+#include "model/json/json_codec.h"
 #include "platform/collections.h"
 #include "platform/field_visitor.h"
 #include "platform/file_io.h"
@@ -23,7 +23,7 @@ std::string ClassOf(const CRuntimeClass* required) {
 
 class KeyTable : public CFieldVisitor {
  public:
-  explicit KeyTable(const cli::Json& defaults) : m_defaults(defaults) {}
+  explicit KeyTable(const Json& defaults) : m_defaults(defaults) {}
   void Integer(std::string_view key, int32_t&) override { Row(key, "integer"); }
   void Real(std::string_view key, double&) override { Row(key, "real"); }
   void Text(std::string_view key, CString&) override { Row(key, "text"); }
@@ -42,7 +42,7 @@ class KeyTable : public CFieldVisitor {
     if (shown.size() > 40) shown = "a record of its class";
     m_out << "| `" << key << "` | " << type << " | `" << shown << "` |\n";
   }
-  const cli::Json& m_defaults;
+  const Json& m_defaults;
   std::ostringstream m_out;
 };
 
@@ -68,7 +68,7 @@ std::string MakeDocument() {
   });
   for (const CRuntimeClass* runtimeClass : classes) {
     auto record = runtimeClass->CreateObject();
-    const cli::Json defaults = cli::RecordToJson(*record);
+    const Json defaults = RecordToJson(*record);
     KeyTable table(defaults);
     record->VisitFields(table);
     doc << "\n## " << runtimeClass->m_lpszClassName << "\n\n";

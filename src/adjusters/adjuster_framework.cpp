@@ -4,10 +4,10 @@
 #include <cmath>
 #include <limits>
 
-#include "frame/utilities/utilities.h"
+#include "base/utilities.h"
 #include "model/ad_disad_magery_colleges.h"
 #include "model/type_tags.h"
-#include "platform/saturating.h"
+#include "base/saturating.h"
 
 namespace zulparvo {
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 
 #include "model/type_tags.h"
-#include "platform/saturating.h"
+#include "base/saturating.h"
 
 namespace zulparvo {
 

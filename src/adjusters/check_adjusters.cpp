@@ -3,7 +3,7 @@
 #include <array>
 #include <initializer_list>
 
-#include "platform/saturating.h"
+#include "base/saturating.h"
 
 namespace zulparvo {
 

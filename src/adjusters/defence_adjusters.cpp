@@ -1,6 +1,6 @@
 #include "adjusters/defence_adjusters.h"
 
-#include "frame/utilities/utilities.h"
+#include "base/utilities.h"
 
 namespace zulparvo {
 

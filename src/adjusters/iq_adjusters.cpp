@@ -4,7 +4,7 @@
 #include <array>
 
 #include "adjusters/adjuster_framework.h"
-#include "frame/book_codes.h"
+#include "base/book_codes.h"
 
 namespace zulparvo {
 

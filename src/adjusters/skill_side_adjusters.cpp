@@ -8,12 +8,12 @@
 #include <string_view>
 
 #include "adjusters/spell_bonus_adjusters.h"
-#include "frame/book_codes.h"
-#include "frame/utilities/utilities.h"
+#include "base/book_codes.h"
+#include "base/utilities.h"
 #include "model/ad_disad_magery_colleges.h"
 #include "model/skill_spell.h"
 #include "model/type_tags.h"
-#include "platform/saturating.h"
+#include "base/saturating.h"
 
 namespace zulparvo {
 

@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "frame/book_codes.h"
-#include "frame/utilities/utilities.h"
+#include "base/book_codes.h"
+#include "base/utilities.h"
 #include "model/skill_spell.h"
-#include "platform/saturating.h"
+#include "base/saturating.h"
 
 namespace zulparvo {
 

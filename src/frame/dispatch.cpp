@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "adjusters/skill_side_adjusters.h"
-#include "frame/book_codes.h"
+#include "base/book_codes.h"
 #include "model/type_tags.h"
 #include "rules/rule_tables.h"
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "frame/utilities/utilities.h"
-#include "platform/saturating.h"
+#include "base/utilities.h"
+#include "base/saturating.h"
 
 namespace zulparvo {
 

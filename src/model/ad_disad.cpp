@@ -6,8 +6,8 @@
 #include <limits>
 #include <utility>
 
-#include "frame/utilities/rounding.h"
-#include "frame/utilities/utilities.h"
+#include "base/rounding.h"
+#include "base/utilities.h"
 #include "model/type_tags.h"
 #include "platform/archive.h"
 #include "platform/field_visitor.h"

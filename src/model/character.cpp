@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "frame/utilities/utilities.h"
+#include "base/utilities.h"
 #include "model/ad_disad.h"
 #include "model/equipment_container.h"
 #include "model/martial_arts_style.h"
@@ -17,7 +17,7 @@
 #include "platform/field_visitor.h"
 #include "platform/message_sink.h"
 #include "platform/profile.h"
-#include "platform/saturating.h"
+#include "base/saturating.h"
 
 namespace zulparvo {
 

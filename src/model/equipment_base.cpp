@@ -4,7 +4,7 @@
 #include <cmath>
 #include <utility>
 
-#include "frame/utilities/utilities.h"
+#include "base/utilities.h"
 #include "model/type_tags.h"
 #include "platform/archive.h"
 #include "platform/field_visitor.h"

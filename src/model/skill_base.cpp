@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "frame/utilities/utilities.h"
+#include "base/utilities.h"
 #include "model/type_tags.h"
 #include "platform/archive.h"
 #include "platform/field_visitor.h"

@@ -1,6 +1,6 @@
 #include "model/skill_super_power.h"
 
-#include "frame/utilities/rounding.h"
+#include "base/rounding.h"
 #include "model/type_tags.h"
 #include "platform/archive.h"
 #include "platform/field_visitor.h"

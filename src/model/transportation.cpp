@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "frame/utilities/utilities.h"
+#include "base/utilities.h"
 #include "model/type_tags.h"
 #include "platform/archive.h"
 #include "platform/field_visitor.h"

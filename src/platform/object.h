@@ -13,10 +13,9 @@
 #include <string_view>
 #include <vector>
 
-namespace zulparvo {
+#include "base/cstring.h"
 
-// An 8-bit counted text, as the character files store it.
-using CString = std::string;
+namespace zulparvo {
 
 class CObject;
 class CArchive;

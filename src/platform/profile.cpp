@@ -152,4 +152,8 @@ void ResetAppProfile() {
   AppProfileSlot().reset();
 }
 
+CString GetDatabaseDir(const CString& entry) { return GetAppProfile().ResolvePath(entry).string(); }
+
+CString GetPictureDir(const CString& entry) { return GetAppProfile().ResolvePath(entry).string(); }
+
 }  // namespace zulparvo

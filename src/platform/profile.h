@@ -73,4 +73,11 @@ void SetAppProfile(CProfile profile);
 // FindProfilePath(nullopt) (after the host changed its environment, or between tests).
 void ResetAppProfile();
 
+// The folder look-ups of the utility library, through the process-wide profile: the
+// path that a database entry (section "DATABASE") or the picture folder entry
+// ("DIRECTORIES"/"PICTURES") names; an absolute entry as it is, a relative one below the
+// folder of the profile file, an empty entry as the empty text.
+CString GetDatabaseDir(const CString& entry);
+CString GetPictureDir(const CString& entry);
+
 }  // namespace zulparvo

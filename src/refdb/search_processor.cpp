@@ -5,7 +5,7 @@
 #include <new>
 #include <utility>
 
-#include "frame/utilities/utilities.h"
+#include "base/utilities.h"
 #include "platform/message_sink.h"
 #include "platform/profile.h"
 #include "refdb/table_names.h"

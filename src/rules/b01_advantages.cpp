@@ -4,7 +4,7 @@
 #include "adjusters/attribute_adjusters.h"
 #include "adjusters/defence_adjusters.h"
 #include "adjusters/skill_bonus_adjusters.h"
-#include "frame/book_codes.h"
+#include "base/book_codes.h"
 #include "rules/racial_rules.h"
 #include "rules/rule_table.h"
 

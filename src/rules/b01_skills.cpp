@@ -6,8 +6,8 @@
 
 #include "adjusters/adjuster_framework.h"
 #include "adjusters/skill_side_adjusters.h"
-#include "frame/book_codes.h"
-#include "frame/utilities/utilities.h"
+#include "base/book_codes.h"
+#include "base/utilities.h"
 #include "model/type_tags.h"
 #include "rules/rule_table.h"
 

@@ -7,7 +7,7 @@
 #include "adjusters/defence_adjusters.h"
 #include "adjusters/skill_bonus_adjusters.h"
 #include "adjusters/spell_bonus_adjusters.h"
-#include "frame/book_codes.h"
+#include "base/book_codes.h"
 #include "model/type_tags.h"
 #include "rules/rule_table.h"
 

@@ -5,8 +5,8 @@
 #include "adjusters/check_adjusters.h"
 #include "adjusters/skill_bonus_adjusters.h"
 #include "adjusters/spell_bonus_adjusters.h"
-#include "frame/book_codes.h"
-#include "frame/utilities/utilities.h"
+#include "base/book_codes.h"
+#include "base/utilities.h"
 #include "rules/b05_disadvantage_rules.h"
 #include "rules/rule_table.h"
 

@@ -8,9 +8,9 @@
 #include "adjusters/adjuster_framework.h"
 #include "adjusters/iq_adjusters.h"
 #include "adjusters/skill_side_adjusters.h"
-#include "frame/book_codes.h"
+#include "base/book_codes.h"
 #include "model/type_tags.h"
-#include "platform/saturating.h"
+#include "base/saturating.h"
 #include "rules/b05_disadvantage_rules.h"
 #include "rules/rule_table.h"
 

@@ -4,7 +4,7 @@
 #include "rules/rule_tables.h"
 
 #include "adjusters/skill_side_adjusters.h"
-#include "frame/book_codes.h"
+#include "base/book_codes.h"
 #include "rules/rule_table.h"
 
 namespace zulparvo {

@@ -5,7 +5,7 @@
 #include "adjusters/defence_adjusters.h"
 #include "adjusters/skill_bonus_adjusters.h"
 #include "adjusters/spell_bonus_adjusters.h"
-#include "frame/book_codes.h"
+#include "base/book_codes.h"
 #include "rules/rule_table.h"
 
 namespace zulparvo {

@@ -8,11 +8,11 @@
 #include <string_view>
 
 #include "adjusters/adjuster_framework.h"
-#include "frame/book_codes.h"
+#include "base/book_codes.h"
 #include "frame/dispatch.h"
-#include "frame/utilities/utilities.h"
+#include "base/utilities.h"
 #include "model/type_tags.h"
-#include "platform/saturating.h"
+#include "base/saturating.h"
 
 namespace zulparvo {
 

@@ -1,12 +1,12 @@
 // The JSON form: nothing lost on the way out and back, and every kind of bad input
 // refused with the place it was found.
-#include "cli/json_codec.h"
+#include "model/json/json_codec.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "cli/text_encoding.h"
+#include "base/text_encoding.h"
 #include "model/ad_disad_object_relationship.h"
 #include "model/character_file.h"
 #include "model/enhancement_limitation.h"

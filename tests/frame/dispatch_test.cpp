@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/json_codec.h"
+#include "model/json/json_codec.h"
 #include "model/ad_disad_magery_colleges.h"
 #include "model/skill_spell.h"
 
@@ -35,7 +35,7 @@ TEST(DispatchSkill, EverySkillGetsTheRacialStepsWhateverItsBook) {
 
 TEST(DispatchSkill, RacialAptitudesByLevelApplyToSkillsOfTheirGroups) {
   CChar_Character character;
-  const auto racial = cli::RecordFromJson(cli::Json::parse(R"({"class": "CChar_Ad_Disad_Magery_Colleges",
+  const auto racial = RecordFromJson(Json::parse(R"({"class": "CChar_Ad_Disad_Magery_Colleges",
       "identifier": 128, "base_cost": 20, "cost_per_level": 10, "book_code": "B01", "colleges": 4})"),
                                            nullptr);
   character.AddAdDisad("RACAD", static_cast<CChar_Ad_Disad&>(*racial));

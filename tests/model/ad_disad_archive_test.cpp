@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/json_codec.h"
+#include "model/json/json_codec.h"
 #include "model/ad_disad.h"
 #include "model/ad_disad_magery_colleges.h"
 #include "model/ad_disad_object_relationship.h"
@@ -75,7 +75,7 @@ TEST(AdDisadArchive, EveryClassRoundTripsWithAllFields) {
     auto loaded = Load<CObject>(bytes);
     ASSERT_NE(loaded, nullptr);
     EXPECT_EQ(loaded->GetRuntimeClass(), object->GetRuntimeClass());
-    EXPECT_EQ(cli::RecordToJson(*loaded), cli::RecordToJson(*object));
+    EXPECT_EQ(RecordToJson(*loaded), RecordToJson(*object));
     // What was read is written again byte for byte.
     EXPECT_EQ(Store({loaded.get()}), bytes);
   }
@@ -204,10 +204,10 @@ TEST(AdDisadArchive, ModifierVersions) {
 TEST(AdDisadCopy, CopiesAreIndependent) {
   auto original = FullRecord<CChar_Ad_Disad_Object_Relationship>();
   original.SetRelatedObject(std::make_unique<CChar_Ad_Disad>(FullRecord()));
-  const cli::Json before = cli::RecordToJson(original);
+  const Json before = RecordToJson(original);
 
   CChar_Ad_Disad_Object_Relationship copy(original);
-  EXPECT_EQ(cli::RecordToJson(copy), before);
+  EXPECT_EQ(RecordToJson(copy), before);
   ASSERT_NE(copy.GetRelatedObject(), nullptr);
   EXPECT_NE(copy.GetRelatedObject(), original.GetRelatedObject());
   EXPECT_NE(copy.GetEnhancements().GetAt(0), original.GetEnhancements().GetAt(0));
@@ -215,17 +215,17 @@ TEST(AdDisadCopy, CopiesAreIndependent) {
   static_cast<CChar_Ad_Disad*>(copy.GetRelatedObject())->SetLevel(9);
   copy.AddLimitation(FullModifier(5, -10.0, 0));
   copy.SetRelatedText("changed");
-  EXPECT_EQ(cli::RecordToJson(original), before);
+  EXPECT_EQ(RecordToJson(original), before);
 
   CChar_Ad_Disad_Object_Relationship assigned;
   assigned = original;
-  EXPECT_EQ(cli::RecordToJson(assigned), before);
+  EXPECT_EQ(RecordToJson(assigned), before);
   EXPECT_NE(assigned.GetRelatedObject(), original.GetRelatedObject());
 
   // The character copies a record by its class: Clone keeps the subclass and its fields.
   std::unique_ptr<CObject> clone = static_cast<const CChar_Ad_Disad&>(original).Clone();
   ASSERT_NE(DynamicDownCast<CChar_Ad_Disad_Object_Relationship>(clone.get()), nullptr);
-  EXPECT_EQ(cli::RecordToJson(*clone), before);
+  EXPECT_EQ(RecordToJson(*clone), before);
 }
 
 }  // namespace

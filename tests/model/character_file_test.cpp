@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "cli/json_codec.h"
+#include "model/json/json_codec.h"
 #include "model/skill_spell.h"
 #include "platform/archive.h"
 #include "platform/archive_test_support.h"
@@ -124,7 +124,7 @@ TEST(CharacterFile, EveryVersionLoadsItsFieldsAndKeepsDefaultsForTheRest) {
     const auto written = WriteCharacter(*character);
     const auto again = ReadCharacter(written);
     EXPECT_EQ(WriteCharacter(*again), written);
-    EXPECT_EQ(cli::RecordToJson(*again), cli::RecordToJson(*character));
+    EXPECT_EQ(RecordToJson(*again), RecordToJson(*character));
   }
 }
 
@@ -139,7 +139,7 @@ TEST(CharacterFile, TrailingIntegersAreWrittenButNotReadBack) {
   std::vector<uint8_t> bytes = file.Get();
   bytes[bytes.size() - 4] = 9;  // trailing integer 4
   const auto character = ReadCharacter(bytes);
-  cli::Json json = cli::RecordToJson(*character);
+  Json json = RecordToJson(*character);
   EXPECT_EQ(json["trailing_integer_4"], 0);
 }
 
@@ -157,7 +157,7 @@ TEST(CharacterFile, RecordsRoundTripWithEveryField) {
 
   const auto bytes = WriteCharacter(character);
   const auto loaded = ReadCharacter(bytes);
-  EXPECT_EQ(cli::RecordToJson(*loaded), cli::RecordToJson(character));
+  EXPECT_EQ(RecordToJson(*loaded), RecordToJson(character));
   EXPECT_EQ(WriteCharacter(*loaded), bytes);
   // The change log is not part of the file.
   EXPECT_EQ(loaded->GetChangeLog().GetSize(), 0u);

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/json_codec.h"
+#include "model/json/json_codec.h"
 #include "model/character.h"
 #include "model/equipment.h"
 #include "model/equipment_armor.h"
@@ -79,17 +79,17 @@ TEST(EquipmentArchive, EveryClassRoundTripsAndCopies) {
     ASSERT_NE(runtimeClass, nullptr);
     FieldFiller filler;
     std::unique_ptr<CObject> original = filler.Filled(runtimeClass);
-    EXPECT_EQ(cli::RecordToJson(*original).size(), c.keys + 1);  // fewer when two fields share a key
+    EXPECT_EQ(RecordToJson(*original).size(), c.keys + 1);  // fewer when two fields share a key
     const std::vector<uint8_t> bytes = Store({original.get()});
 
     std::unique_ptr<CObject> loaded = Load(bytes);
     ASSERT_NE(loaded, nullptr);
     EXPECT_STREQ(loaded->GetClassName(), c.className);
-    EXPECT_EQ(cli::RecordToJson(*loaded), cli::RecordToJson(*original));
+    EXPECT_EQ(RecordToJson(*loaded), RecordToJson(*original));
     EXPECT_EQ(Store({loaded.get()}), bytes);
 
     std::unique_ptr<CObject> copy = original->Clone();
-    EXPECT_EQ(cli::RecordToJson(*copy), cli::RecordToJson(*original));
+    EXPECT_EQ(RecordToJson(*copy), RecordToJson(*original));
     auto* tagged = DynamicDownCast<CZULBaseObject>(copy.get());
     if (c.tag == nullptr) {
       EXPECT_EQ(tagged, nullptr);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/json_codec.h"
+#include "model/json/json_codec.h"
 #include "model/character.h"
 #include "platform/archive.h"
 #include "platform/archive_test_support.h"
@@ -105,7 +105,7 @@ TEST(MartialArtsStyleArchive, RoundTripKeepsEveryField) {
   style.RecomputePoints();
   auto loaded = Load(Store({&style}));
   ASSERT_NE(DynamicDownCast<CChar_Martial_Arts_Style>(loaded.get()), nullptr);
-  EXPECT_EQ(cli::RecordToJson(*loaded), cli::RecordToJson(style));
+  EXPECT_EQ(RecordToJson(*loaded), RecordToJson(style));
 }
 
 // A style with empty lists, written with the version text given; "1.1" adds integer 2
@@ -291,7 +291,7 @@ TEST_F(StyleOnCharacter, StylesGoThroughTheCharacterFile) {
   CArchive in(bytes);
   CChar_Character loaded;
   loaded.Serialize(in);
-  EXPECT_EQ(cli::RecordToJson(loaded), cli::RecordToJson(m_character));
+  EXPECT_EQ(RecordToJson(loaded), RecordToJson(m_character));
 }
 
 }  // namespace

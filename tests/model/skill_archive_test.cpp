@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/json_codec.h"
+#include "model/json/json_codec.h"
 #include "model/skill_base.h"
 #include "model/skill_default.h"
 #include "model/skill_default_language.h"
@@ -108,17 +108,17 @@ TEST(SkillArchive, EveryClassRoundTripsAndCopies) {
     ASSERT_NE(runtimeClass, nullptr);
     FieldFiller filler;
     std::unique_ptr<CObject> original = filler.Filled(runtimeClass);
-    EXPECT_EQ(cli::RecordToJson(*original).size(), FieldCount::Of(*original) + 1);
+    EXPECT_EQ(RecordToJson(*original).size(), FieldCount::Of(*original) + 1);
     const std::vector<uint8_t> bytes = Store({original.get()});
 
     std::unique_ptr<CObject> loaded = Load(bytes);
     ASSERT_NE(loaded, nullptr);
     EXPECT_STREQ(loaded->GetClassName(), c.className);
-    EXPECT_EQ(cli::RecordToJson(*loaded), cli::RecordToJson(*original));
+    EXPECT_EQ(RecordToJson(*loaded), RecordToJson(*original));
     EXPECT_EQ(Store({loaded.get()}), bytes);
 
     std::unique_ptr<CObject> copy = original->Clone();
-    EXPECT_EQ(cli::RecordToJson(*copy), cli::RecordToJson(*original));
+    EXPECT_EQ(RecordToJson(*copy), RecordToJson(*original));
     EXPECT_EQ(DynamicDownCast<CZULBaseObject>(copy.get())->GetType(), c.tag);
   }
 }
@@ -234,7 +234,7 @@ TEST(SkillArchive, OlderSkillReadsTheFieldsOfItsVersion) {
     auto* skill = DynamicDownCast<CChar_Skill>(object.get());
     ASSERT_NE(skill, nullptr);
     EXPECT_EQ(skill->GetSavedPoints(), 1.0);
-    const auto fields = cli::RecordToJson(*skill);
+    const auto fields = RecordToJson(*skill);
     EXPECT_EQ(fields.at("text_4"), "t4");
     EXPECT_EQ(fields.at("text_5"), c.text5);
     EXPECT_EQ(fields.at("text_6"), c.text6);

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/json_codec.h"
+#include "model/json/json_codec.h"
 #include "model/character.h"
 #include "model/transportation_animal.h"
 #include "platform/archive.h"
@@ -78,7 +78,7 @@ TEST(TransportationArchive, RoundTripKeepsEveryField) {
   CChar_Transportation_Animal animal = FilledAnimal();
   auto loaded = Reload(Store({&animal}));
   ASSERT_NE(DynamicDownCast<CChar_Transportation_Animal>(loaded.get()), nullptr);
-  EXPECT_EQ(cli::RecordToJson(*loaded), cli::RecordToJson(animal));
+  EXPECT_EQ(RecordToJson(*loaded), RecordToJson(animal));
 }
 
 // An animal written with the class version of each level given. Version 1 leaves out
@@ -219,7 +219,7 @@ TEST(TransportationOnCharacter, FiledCopyKeepsItsClass) {
   CArchive in(bytes);
   CChar_Character loaded;
   loaded.Serialize(in);
-  EXPECT_EQ(cli::RecordToJson(loaded), cli::RecordToJson(character));
+  EXPECT_EQ(RecordToJson(loaded), RecordToJson(character));
   EXPECT_TRUE(character.RemoveRecord(CharacterList::Transportation, 0));
   EXPECT_DOUBLE_EQ(character.GetPointsAvailable(), 200.0);
 }

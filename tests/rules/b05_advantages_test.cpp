@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "adjusters/bonus_adjuster_test_support.h"
-#include "cli/json_codec.h"
-#include "frame/book_codes.h"
+#include "model/json/json_codec.h"
+#include "base/book_codes.h"
 #include "frame/entry_points.h"
 #include "model/note.h"
 #include "rules/rule_tables.h"
@@ -58,7 +58,7 @@ CChar_Character MakeCharacter() {
   return character;
 }
 
-std::string Snapshot(CChar_Character& character) { return cli::RecordToJson(character).dump(); }
+std::string Snapshot(CChar_Character& character) { return RecordToJson(character).dump(); }
 
 struct FiringCase {
   const char* name;

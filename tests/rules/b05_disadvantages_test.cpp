@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "adjusters/bonus_adjuster_test_support.h"
-#include "cli/json_codec.h"
-#include "frame/book_codes.h"
+#include "model/json/json_codec.h"
+#include "base/book_codes.h"
 #include "frame/entry_points.h"
 #include "rules/rule_tables.h"
 
@@ -184,10 +184,10 @@ TEST(B05Disadvantages, NearMissesChangeNothing) {
   for (const auto& [name, wanted] : cases) {
     SCOPED_TRACE(name);
     CChar_Character character = MakeCharacter();
-    const std::string before = cli::RecordToJson(character).dump();
+    const std::string before = RecordToJson(character).dump();
     CChar_Ad_Disad record = Basic(wanted);
     EXPECT_TRUE(DisadvantageRulesB05(character, record, false));
-    EXPECT_EQ(cli::RecordToJson(character).dump(), before);
+    EXPECT_EQ(RecordToJson(character).dump(), before);
   }
 }
 

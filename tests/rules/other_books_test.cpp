@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "adjusters/bonus_adjuster_test_support.h"
-#include "cli/json_codec.h"
+#include "model/json/json_codec.h"
 #include "frame/entry_points.h"
 
 namespace zulparvo {
@@ -57,11 +57,11 @@ class OtherBookRows : public ::testing::TestWithParam<Case> {};
 
 TEST_P(OtherBookRows, FireInTableOrder) {
   CChar_Character character = MakeCharacter();
-  const std::string before = cli::RecordToJson(character).dump();
+  const std::string before = RecordToJson(character).dump();
   EXPECT_EQ(RunThroughEntryPoint(character, GetParam().record), 1);
   EXPECT_EQ(Texts(character.GetChangeLog()), GetParam().log);
   if (GetParam().log.empty()) {
-    EXPECT_EQ(cli::RecordToJson(character).dump(), before);
+    EXPECT_EQ(RecordToJson(character).dump(), before);
   }
 }
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/json_codec.h"
+#include "model/json/json_codec.h"
 #include "frame/entry_points.h"
 #include "model/skill_default_display_only.h"
 #include "model/skill_heading.h"
@@ -30,10 +30,10 @@ Strings Log(const Character& character) { return Texts(character.GetChangeLog())
 // Files the record that the JSON describes (class CChar_Ad_Disad and book B01 unless it
 // says otherwise) under its category, as the host does, and returns the filed copy.
 CChar_Ad_Disad& File(Character& character, std::string_view json) {
-  cli::Json value = cli::Json::parse(json);
+  Json value = Json::parse(json);
   if (!value.contains("class")) value["class"] = "CChar_Ad_Disad";
   if (!value.contains("book_code")) value["book_code"] = "B01";
-  const auto object = cli::RecordFromJson(value, CChar_Ad_Disad::ThisClass());
+  const auto object = RecordFromJson(value, CChar_Ad_Disad::ThisClass());
   const auto& record = static_cast<const CChar_Ad_Disad&>(*object);
   EXPECT_EQ(character.AddAdDisad(record.GetCategory(), record), 1) << json;
   const bool advantage = record.GetCategory() == kCategoryAdvantage || record.GetCategory() == kCategoryRacialAdvantage;
@@ -321,7 +321,7 @@ TEST(RacialRules, SelectedSkillModifierReachesTheSkillOfItsKeys) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.record);
-    cli::Json record = cli::Json::parse(c.record);
+    Json record = Json::parse(c.record);
     record["integer_key"] = 7;
     record["text_key"] = "B05";
     Character character;
@@ -478,7 +478,7 @@ TEST(AdvantageRulesB13, BodyFeaturesByTheirOption) {
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.identifier << "/" << c.subIdentifier << " " << c.subBook);
     Character character;
-    const cli::Json record = {{"identifier", c.identifier},         {"category", "RACAD"},
+    const Json record = {{"identifier", c.identifier},         {"category", "RACAD"},
                               {"book_code", "B13"},                 {"description", "Coat"},
                               {"sub_identifier", c.subIdentifier}, {"sub_book_code", c.subBook}};
     Add(character, record.dump());
@@ -523,7 +523,7 @@ TEST(AdvantageRulesB13, RowsFireForTheirRecordOnly) {
     Character character;
     AddSkill(character, "B13", 98);
     AddSkill(character, "B05", 98);
-    cli::Json record = cli::Json::parse(c.record);
+    Json record = Json::parse(c.record);
     record["book_code"] = "B13";
     Add(character, record.dump());
     EXPECT_EQ(Log(character), c.log);
@@ -551,7 +551,7 @@ TEST(AdvantageRulesB13, MagicAptitudes) {
     spell.SetName("Spark");
     spell.SetCollegeText("Fire");
     character.AddSkillFamilyRecord(spell, "", -1);
-    cli::Json record = {{"identifier", 59},  {"category", "AD"},    {"book_code", "B13"}, {"description", "Gift"},
+    Json record = {{"identifier", 59},  {"category", "AD"},    {"book_code", "B13"}, {"description", "Gift"},
                         {"base_cost", c.baseCost}, {"sub_identifier", c.subIdentifier}, {"sub_book_code", "B13"}};
     Add(character, record.dump());
     EXPECT_EQ(character.GetSpells().GetAt(0)->GetBonus(), c.healing);
@@ -588,7 +588,7 @@ TEST(DisadvantageRulesB13, RowsFireForTheirRecordOnly) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.record);
     Character character;
-    cli::Json record = cli::Json::parse(c.record);
+    Json record = Json::parse(c.record);
     record["book_code"] = "B13";
     Add(character, record.dump());
     EXPECT_EQ(Log(character), c.log);

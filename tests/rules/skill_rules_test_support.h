@@ -6,13 +6,12 @@
 #include <utility>
 #include <vector>
 
-#include "cli/json_codec.h"
+#include "model/json/json_codec.h"
 #include "model/character.h"
 #include "model/skill_base.h"
 
 namespace zulparvo::skill_rules_test {
 
-using cli::Json;
 using Log = std::vector<CString>;
 
 // An entry of the advantage or disadvantage list; its description is its shown name.
@@ -37,12 +36,12 @@ inline Json SkillFields(int identifier, const char* book = "B05", const char* na
 }
 
 inline std::unique_ptr<CChar_Skill_Base> MakeSkill(const Json& fields) {
-  auto record = cli::RecordFromJson(fields, ZP_RUNTIME_CLASS(CChar_Skill_Base));
+  auto record = RecordFromJson(fields, ZP_RUNTIME_CLASS(CChar_Skill_Base));
   return std::unique_ptr<CChar_Skill_Base>(static_cast<CChar_Skill_Base*>(record.release()));
 }
 
 inline std::unique_ptr<CChar_Character> MakeCharacter(const Json& fields = Json::object()) {
-  return cli::CharacterFromJson(fields);
+  return CharacterFromJson(fields);
 }
 
 inline Log LogOf(const CChar_Character& character) {

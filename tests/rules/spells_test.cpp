@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "cli/json_codec.h"
+#include "model/json/json_codec.h"
 #include "frame/dispatch.h"
 #include "frame/entry_points.h"
 #include "model/ad_disad_magery_colleges.h"
@@ -262,7 +262,7 @@ TEST(SpellRules, CollegeVariantKeepsItsCollegesAndClearsTheRest) {
 }
 
 TEST(SpellRules, ThroughTheSkillEntryPoint) {
-  const auto character = cli::CharacterFromJson(cli::Json::parse(R"js({
+  const auto character = CharacterFromJson(Json::parse(R"js({
       "mental_mode": 2,
       "advantages": [
         {"class": "CChar_Ad_Disad", "identifier": 28, "book_code": "B05", "category": "AD", "base_cost": 25,

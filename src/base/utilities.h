@@ -6,7 +6,7 @@
 // separator is always ".").
 #pragma once
 
-#include "platform/object.h"
+#include "base/cstring.h"
 
 namespace zulparvo {
 
@@ -52,14 +52,7 @@ long GetNumberOfOccurrences(const CString& text, const CString& find);
 CString ReplaceString(const CString& text, const CString& find, const CString& replacement,
                       long unused);
 
-// The path that a database entry of the application profile (section "DATABASE") names:
-// an absolute entry as it is, a relative one below the folder of the profile file, an
-// empty entry as the empty text.
-CString GetDatabaseDir(const CString& entry);
-
-// The same for the picture folder entry of the profile ("DIRECTORIES"/"PICTURES").
-CString GetPictureDir(const CString& entry);
-
+// GetDatabaseDir and GetPictureDir resolve through the profile, in platform/profile.h.
 // OpenDatabase and OpenRecordSet belong to the reference database layer, in refdb/.
 
 }  // namespace zulparvo

@@ -1,4 +1,4 @@
-#include "frame/utilities/utilities.h"
+#include "base/utilities.h"
 
 #include <array>
 #include <charconv>
@@ -6,7 +6,6 @@
 #include <string_view>
 #include <system_error>
 
-#include "platform/profile.h"
 
 namespace zulparvo {
 
@@ -172,9 +171,5 @@ CString ReplaceString(const CString& text, const CString& find, const CString& r
   result.append(text, from, CString::npos);
   return result;
 }
-
-CString GetDatabaseDir(const CString& entry) { return GetAppProfile().ResolvePath(entry).string(); }
-
-CString GetPictureDir(const CString& entry) { return GetAppProfile().ResolvePath(entry).string(); }
 
 }  // namespace zulparvo

@@ -1,14 +1,14 @@
-#include "cli/json_codec.h"
+#include "model/json/json_codec.h"
 
 #include <cmath>
 #include <limits>
 #include <set>
 
-#include "cli/text_encoding.h"
+#include "base/text_encoding.h"
 #include "platform/collections.h"
 #include "platform/field_visitor.h"
 
-namespace zulparvo::cli {
+namespace zulparvo {
 
 namespace {
 
@@ -188,4 +188,4 @@ std::unique_ptr<CChar_Character> CharacterFromJson(const Json& value) {
   return std::unique_ptr<CChar_Character>(static_cast<CChar_Character*>(record.release()));
 }
 
-}  // namespace zulparvo::cli
+}  // namespace zulparvo

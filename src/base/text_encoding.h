@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace zulparvo::cli {
+namespace zulparvo {
 
 std::string BytesToUtf8(std::string_view bytes);
 
@@ -18,4 +18,4 @@ std::string BytesToUtf8(std::string_view bytes);
 // description like "U+4E2D") in `bad`.
 std::optional<std::string> Utf8ToBytes(std::string_view utf8, std::string* bad = nullptr);
 
-}  // namespace zulparvo::cli
+}  // namespace zulparvo

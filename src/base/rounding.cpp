@@ -1,7 +1,6 @@
-#include "frame/utilities/rounding.h"
+#include "base/rounding.h"
 
-#include "frame/utilities/utilities.h"
-#include "platform/object.h"
+#include "base/utilities.h"
 
 namespace zulparvo {
 

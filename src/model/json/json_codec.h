@@ -16,7 +16,7 @@
 #include "model/character.h"
 #include "platform/object.h"
 
-namespace zulparvo::cli {
+namespace zulparvo {
 
 using Json = nlohmann::ordered_json;
 
@@ -34,4 +34,4 @@ std::unique_ptr<CObject> RecordFromJson(const Json& value, const CRuntimeClass* 
 
 std::unique_ptr<CChar_Character> CharacterFromJson(const Json& value);
 
-}  // namespace zulparvo::cli
+}  // namespace zulparvo

@@ -1,10 +1,10 @@
-#include "cli/text_encoding.h"
+#include "base/text_encoding.h"
 
 #include <array>
 #include <cstdint>
 #include <cstdio>
 
-namespace zulparvo::cli {
+namespace zulparvo {
 
 namespace {
 
@@ -76,4 +76,4 @@ std::optional<std::string> Utf8ToBytes(std::string_view utf8, std::string* bad) 
   return out;
 }
 
-}  // namespace zulparvo::cli
+}  // namespace zulparvo

@@ -1,4 +1,4 @@
-#include "frame/utilities/utilities.h"
+#include "base/utilities.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <limits>
 #include <string>
 
-#include "frame/utilities/rounding.h"
+#include "base/rounding.h"
 #include "platform/profile.h"
 
 namespace zulparvo {
