@@ -4,6 +4,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <chrono>
 #include <cmath>
@@ -18,19 +19,16 @@ namespace zulparvo {
 
 namespace {
 
-// What a Jet or ACE file begins with: a page-0 marker, then the engine's name.
-constexpr unsigned char kPageZeroMarker[4] = {0x00, 0x01, 0x00, 0x00};
+// What a Jet or ACE file begins with, after the four bytes 00 01 00 00.
 constexpr std::string_view kJetSignature = "Standard Jet DB";
 constexpr std::string_view kAceSignature = "Standard ACE DB";
-constexpr std::size_t kSmallestPage = 2048;  // Jet 3; Jet 4 and ACE have 4096
 
 constexpr int kOffsetMask = 0x1fff;            // a row's offset in its page, without its flags
-constexpr int kLongValueHeader = 12;           // length and flags, page and row, of a memo or OLE value
+constexpr std::size_t kLongValueHeader = 12;  // length and flags, page and row, of a memo or OLE value
 constexpr uint32_t kLongValueInline = 0x80000000;
 constexpr uint32_t kLongValueOnePage = 0x40000000;
 constexpr uint32_t kLongValueFlags = 0xff000000;
 constexpr uint32_t kLongValueLengthMask = 0x00ffffff;
-constexpr std::size_t kMaxBlobBytes = std::size_t{256} << 20;
 constexpr std::size_t kTextBindSize = MDB_BIND_SIZE;
 // Date/time is a count of days since 1899-12-30; these are the first and the day after
 // the last day that the engine accepts (100-01-01 and 9999-12-31).
@@ -121,7 +119,7 @@ int FixedSize(int jetType) {
       return 17;
     case MDB_MEMO:
     case MDB_OLE:
-      return kLongValueHeader;
+      return static_cast<int>(kLongValueHeader);
     default:
       return 0;
   }
@@ -198,6 +196,12 @@ int BindReal(sqlite3_stmt* statement, int parameter, double value) {
   return sqlite3_bind_double(statement, parameter, value);
 }
 
+JetConversion Failure(std::string error) {
+  JetConversion result;
+  result.error = std::move(error);
+  return result;
+}
+
 int BindGString(sqlite3_stmt* statement, int parameter, GString text) {
   if (!text) return sqlite3_bind_null(statement, parameter);
   return sqlite3_bind_text(statement, parameter, text.get(), -1, SQLITE_TRANSIENT);
@@ -211,10 +215,10 @@ class Converter {
   JetConversion Run() {
     JetConversion result;
     if (std::string_view(mdb_target_charset(m_mdb)) != "UTF-8") {
-      return Failed("libmdb is set to write texts as " + std::string(mdb_target_charset(m_mdb)) +
+      return Failure("libmdb is set to write texts as " + std::string(mdb_target_charset(m_mdb)) +
                     ", not UTF-8 (unset MDBICONV)");
     }
-    if (!mdb_read_catalog(m_mdb, MDB_ANY)) return Failed("its catalog cannot be read");
+    if (!mdb_read_catalog(m_mdb, MDB_ANY)) return Failure("its catalog cannot be read");
     std::vector<MdbCatalogEntry*> tables;
     std::unique_ptr<MdbTableDef, TableFree> catalog;
     for (unsigned i = 0; i < m_mdb->num_catalog; ++i) {
@@ -226,28 +230,22 @@ class Converter {
     }
     // The catalog is a table too: a catalog that lost rows would lose tables unseen.
     if (!catalog || catalog->num_rows != m_mdb->num_catalog) {
-      return Failed("its catalog cannot be read whole: the file is damaged");
+      return Failure("its catalog cannot be read whole: the file is damaged");
     }
-    if (!Execute("BEGIN")) return Failed(SqliteError());
+    if (!Execute("BEGIN")) return Failure(SqliteError());
     for (std::size_t i = 0; i < tables.size(); ++i) {
       JetTableDone done{Printable(tables[i]->object_name), static_cast<int>(i + 1), static_cast<int>(tables.size()), 0};
-      if (!CopyTable(*tables[i], done.rows)) return Failed("table \"" + done.name + "\": " + m_error);
+      if (!CopyTable(*tables[i], done.rows)) return Failure("table \"" + done.name + "\": " + m_error);
       result.rows += done.rows;
       if (m_onTable) m_onTable(done);
     }
-    if (!Execute("COMMIT")) return Failed(SqliteError());
+    if (!Execute("COMMIT")) return Failure(SqliteError());
     result.ok = true;
     result.tables = static_cast<int>(tables.size());
     return result;
   }
 
  private:
-  static JetConversion Failed(std::string error) {
-    JetConversion result;
-    result.error = std::move(error);
-    return result;
-  }
-
   bool Execute(const std::string& sql) { return sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK; }
   std::string SqliteError() const { return "cannot write the SQLite file: " + std::string(sqlite3_errmsg(m_db)); }
   bool Fail(std::string error) {
@@ -323,9 +321,15 @@ class Converter {
     if (column.col_type == MDB_BOOL) return Bound(sqlite3_bind_int(statement, parameter, field.is_null ? 0 : 1));
     if (field.is_null) return Bound(sqlite3_bind_null(statement, parameter));
     const int pageSize = static_cast<int>(m_mdb->fmt->pg_size);
-    if (field.start < 0 || field.siz < 0 || field.start > pageSize - field.siz || field.siz < FixedSize(column.col_type)) {
+    const int needed = FixedSize(column.col_type);
+    // An empty memo or OLE object may be stored without its header.
+    const bool empty = field.siz == 0 && (column.col_type == MDB_MEMO || column.col_type == MDB_OLE);
+    if (field.start < 0 || field.siz < 0 || field.start > pageSize - std::max(field.siz, needed) ||
+        (field.siz < needed && !empty)) {
       return Fail("the value lies outside its page");
     }
+    if (empty && column.col_type == MDB_MEMO) return Bound(sqlite3_bind_text(statement, parameter, "", 0, SQLITE_STATIC));
+    if (empty) return Bound(sqlite3_bind_zeroblob(statement, parameter, 0));
     const unsigned char* bytes = m_mdb->pg_buf + field.start;
     switch (column.col_type) {
       case MDB_BYTE:
@@ -342,9 +346,10 @@ class Converter {
         return Bound(BindReal(statement, parameter, mdb_get_double(m_mdb->pg_buf, field.start)));
       case MDB_MONEY:
         return Bound(BindDecimal(statement, parameter, CurrencyText(bytes)));
-      case MDB_NUMERIC:
-        return Bound(BindDecimal(statement, parameter,
-                                 GString(mdb_numeric_to_string(m_mdb, field.start, column.col_scale, column.col_prec)).get()));
+      case MDB_NUMERIC: {
+        const GString text(mdb_numeric_to_string(m_mdb, field.start, column.col_scale, column.col_prec));
+        return text ? Bound(BindDecimal(statement, parameter, text.get())) : Fail("its decimal number cannot be read");
+      }
       case MDB_DATETIME: {
         const double days = mdb_get_double(m_mdb->pg_buf, field.start);
         const std::optional<std::string> text = DateText(days);
@@ -409,7 +414,8 @@ class Converter {
   bool BindOle(sqlite3_stmt* statement, int parameter, MdbColumn& column, const MdbField& field) {
     // libmdb reads an OLE value through the column's bound buffer, which first holds the
     // value's header and then each piece read.
-    std::vector<unsigned char> header(m_mdb->pg_buf + field.start, m_mdb->pg_buf + field.start + kLongValueHeader);
+    std::array<unsigned char, kLongValueHeader> header;
+    std::copy_n(m_mdb->pg_buf + field.start, header.size(), header.begin());
     if (const std::optional<std::string> problem = LongValueProblem(header.data())) {
       return Fail("its OLE object: " + *problem);
     }
@@ -418,13 +424,12 @@ class Converter {
     column.cur_value_start = field.start;
     column.cur_value_len = field.siz;
     std::vector<unsigned char> value;
-    std::size_t length = mdb_ole_read(m_mdb, &column, header.data(), piece.size());
-    while (length > 0 && length <= piece.size() && value.size() + length <= kMaxBlobBytes) {
-      value.insert(value.end(), piece.begin(), piece.begin() + static_cast<std::ptrdiff_t>(length));
-      length = mdb_ole_read_next(m_mdb, &column, header.data());
+    // Each piece is at most a page: libmdb reads no more into the buffer.
+    for (std::size_t length = mdb_ole_read(m_mdb, &column, header.data(), piece.size()); length > 0;
+         length = mdb_ole_read_next(m_mdb, &column, header.data())) {
+      value.insert(value.end(), piece.begin(), piece.begin() + static_cast<std::ptrdiff_t>(std::min(length, piece.size())));
     }
     column.bind_ptr = nullptr;
-    if (length > 0) return Fail("its OLE object is larger than " + std::to_string(kMaxBlobBytes >> 20) + " MiB");
     return Bound(sqlite3_bind_blob64(statement, parameter, value.data(), value.size(), SQLITE_TRANSIENT));
   }
 
@@ -435,45 +440,35 @@ class Converter {
   std::string m_error;
 };
 
-// Refuses what is not a whole Jet or ACE file before libmdb reads it.
+// Refuses what is not a Jet or ACE file before libmdb reads it.
 std::optional<std::string> HeaderProblem(std::span<const unsigned char> start, uint64_t size) {
   if (size == 0) return "the file is empty";
-  if (start.size() < 4 + kJetSignature.size() || !std::equal(std::begin(kPageZeroMarker), std::end(kPageZeroMarker), start.begin()) ||
-      (std::string_view(reinterpret_cast<const char*>(start.data()) + 4, kJetSignature.size()) != kJetSignature &&
-       std::string_view(reinterpret_cast<const char*>(start.data()) + 4, kAceSignature.size()) != kAceSignature)) {
+  const auto text = [&start](std::size_t offset, std::size_t length) {
+    return start.size() < offset + length ? std::string_view()
+                                          : std::string_view(reinterpret_cast<const char*>(start.data()) + offset, length);
+  };
+  if (text(0, 4) != std::string_view("\0\1\0\0", 4) ||
+      (text(4, kJetSignature.size()) != kJetSignature && text(4, kAceSignature.size()) != kAceSignature)) {
     return "not a Jet or ACE database: it does not begin with one's header";
   }
-  if (size % kSmallestPage != 0) return "the file ends inside a page: it is cut short or damaged";
   return std::nullopt;
 }
 
 JetConversion Convert(MdbHandle* opened, uint64_t size, const std::string& output, const JetTableCallback& onTable) {
-  JetConversion result;
   const std::unique_ptr<MdbHandle, MdbClose> mdb(opened);
-  if (!mdb) {
-    result.error = "libmdb cannot open it as a Jet database";
-    return result;
-  }
-  if (mdb->fmt->pg_size != 2048 && mdb->fmt->pg_size != 4096) {
-    result.error = "libmdb does not know its page size";
-    return result;
+  if (!mdb) return Failure("libmdb cannot open it as a Jet database");
+  if (mdb->fmt->pg_size <= 0 || size % static_cast<uint64_t>(mdb->fmt->pg_size) != 0) {
+    return Failure("the file ends inside a page: it is cut short or damaged");
   }
   sqlite3* raw = nullptr;
   const int status = sqlite3_open_v2(output.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
   const std::unique_ptr<sqlite3, Sqlite3Close> db(raw);
   if (status != SQLITE_OK) {
-    result.error = "cannot write the SQLite file: " + std::string(raw ? sqlite3_errmsg(raw) : sqlite3_errstr(status));
-    return result;
+    return Failure("cannot write the SQLite file: " + std::string(raw ? sqlite3_errmsg(raw) : sqlite3_errstr(status)));
   }
   // The file is new and is renamed into place only when complete: no journal needed.
   sqlite3_exec(raw, "PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF", nullptr, nullptr, nullptr);
   return Converter(mdb.get(), raw, size, onTable).Run();
-}
-
-JetConversion Refused(std::string error) {
-  JetConversion result;
-  result.error = std::move(error);
-  return result;
 }
 
 }  // namespace
@@ -481,19 +476,19 @@ JetConversion Refused(std::string error) {
 JetConversion ConvertJetFile(const std::string& input, const std::string& output, const JetTableCallback& onTable) {
   // Opened here first: libmdb would look for a missing file along $MDBPATH.
   std::FILE* file = std::fopen(input.c_str(), "rb");
-  if (file == nullptr) return Refused(std::strerror(errno));
+  if (file == nullptr) return Failure(std::strerror(errno));
   unsigned char start[32] = {};
   const std::size_t read = std::fread(start, 1, sizeof start, file);
   struct stat info {};
   const bool known = fstat(fileno(file), &info) == 0;
   std::fclose(file);
-  if (!known || !S_ISREG(info.st_mode)) return Refused("not a regular file");
-  if (auto problem = HeaderProblem({start, read}, static_cast<uint64_t>(info.st_size))) return Refused(*problem);
+  if (!known || !S_ISREG(info.st_mode)) return Failure("not a regular file");
+  if (auto problem = HeaderProblem({start, read}, static_cast<uint64_t>(info.st_size))) return Failure(*problem);
   return Convert(mdb_open(input.c_str(), MDB_NOFLAGS), static_cast<uint64_t>(info.st_size), output, onTable);
 }
 
 JetConversion ConvertJetBytes(std::span<const uint8_t> input, const std::string& output, const JetTableCallback& onTable) {
-  if (auto problem = HeaderProblem(input, input.size())) return Refused(*problem);
+  if (auto problem = HeaderProblem(input, input.size())) return Failure(*problem);
   std::vector<uint8_t> copy(input.begin(), input.end());  // libmdb reads through a writable stream
   return Convert(mdb_open_buffer(copy.data(), copy.size(), MDB_NOFLAGS), copy.size(), output, onTable);
 }

@@ -3,7 +3,7 @@
 // down with it. Not meant to be run by hand: `zulparvo convert-db` and the reference
 // databases run it (see refdb/jet_process.h).
 //
-//   zulparvo-jet-convert [--max-memory-mb N] [--max-cpu-seconds N] [--max-output-mb N] IN OUT
+//   zulparvo-jet-convert [--max-memory-mb N] [--max-cpu-seconds N] [--max-output-mb N] [--] IN OUT
 //
 // The limits are set on this process before the file is opened. Standard output
 // carries one line per event, fields separated by tabs:
@@ -23,7 +23,7 @@
 namespace {
 
 int Usage() {
-  std::fputs("error\tusage: zulparvo-jet-convert [--max-memory-mb N] [--max-cpu-seconds N] [--max-output-mb N] IN OUT\n",
+  std::fputs("error\tusage: zulparvo-jet-convert [--max-memory-mb N] [--max-cpu-seconds N] [--max-output-mb N] [--] IN OUT\n",
              stdout);
   return 2;
 }
@@ -62,6 +62,7 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
+  if (next < argc && std::string_view(argv[next]) == "--") ++next;
   if (argc - next != 2) return Usage();
 
   const zulparvo::JetConversion result =

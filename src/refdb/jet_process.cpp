@@ -65,6 +65,8 @@ struct ChildReport {
 
 void TakeLine(std::string_view line, ChildReport& report, const JetProgressCallback& progress,
               JetConversionSummary* summary) {
+  const std::size_t first = line.find_first_not_of(" \t\r");
+  const std::string_view note = first == std::string_view::npos ? std::string_view() : line.substr(first);
   auto field = [&line]() {
     const std::size_t tab = line.find('\t');
     const std::string_view value = line.substr(0, tab);
@@ -85,8 +87,8 @@ void TakeLine(std::string_view line, ChildReport& report, const JetProgressCallb
     if (summary) *summary = {tables, std::atoll(field().c_str())};
   } else if (kind == "error") {
     report.error = CString(line.substr(0, kMaxNote));
-  } else if (!kind.empty()) {
-    report.lastNote = CString(std::string_view(kind).substr(0, kMaxNote));
+  } else if (!note.empty()) {
+    report.lastNote = CString(note.substr(0, kMaxNote));
   }
 }
 
@@ -158,7 +160,8 @@ CString Reason(const ChildReport& report, const JetLimits& limits) {
   if (report.lastNote.find("alloc") != CString::npos) {
     return "the conversion needed more than " + std::to_string(limits.memoryMiB) + " MiB of memory" + note;
   }
-  return "the converter crashed (" + CString(strsignal(signal)) + ")" + note;
+  const char* name = sigdescr_np(signal);
+  return "the converter crashed (" + (name != nullptr ? CString(name) : "signal " + std::to_string(signal)) + ")" + note;
 }
 
 // Runs the converter from `input` into the file `temporary`.
@@ -198,6 +201,7 @@ bool RunConverter(const CString& converter, const CString& input, const CString&
                                               std::to_string(limits.processorTime.count()),
                                               "--max-output-mb",
                                               std::to_string(limits.outputMiB),
+                                              "--",
                                               input,
                                               temporary};
   std::vector<char*> argv;
