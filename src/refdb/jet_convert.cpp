@@ -23,7 +23,7 @@ namespace {
 constexpr std::string_view kJetSignature = "Standard Jet DB";
 constexpr std::string_view kAceSignature = "Standard ACE DB";
 
-constexpr int kOffsetMask = 0x1fff;            // a row's offset in its page, without its flags
+constexpr int kOffsetMask = 0x1fff;           // a row's offset in its page, without its flags
 constexpr std::size_t kLongValueHeader = 12;  // length and flags, page and row, of a memo or OLE value
 constexpr uint32_t kLongValueInline = 0x80000000;
 constexpr uint32_t kLongValueOnePage = 0x40000000;
@@ -216,7 +216,7 @@ class Converter {
     JetConversion result;
     if (std::string_view(mdb_target_charset(m_mdb)) != "UTF-8") {
       return Failure("libmdb is set to write texts as " + std::string(mdb_target_charset(m_mdb)) +
-                    ", not UTF-8 (unset MDBICONV)");
+                     ", not UTF-8 (unset MDBICONV)");
     }
     if (!mdb_read_catalog(m_mdb, MDB_ANY)) return Failure("its catalog cannot be read");
     std::vector<MdbCatalogEntry*> tables;
@@ -246,7 +246,9 @@ class Converter {
   }
 
  private:
-  bool Execute(const std::string& sql) { return sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK; }
+  bool Execute(const std::string& sql) {
+    return sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+  }
   std::string SqliteError() const { return "cannot write the SQLite file: " + std::string(sqlite3_errmsg(m_db)); }
   bool Fail(std::string error) {
     m_error = std::move(error);
@@ -328,18 +330,21 @@ class Converter {
         (field.siz < needed && !empty)) {
       return Fail("the value lies outside its page");
     }
-    if (empty && column.col_type == MDB_MEMO) return Bound(sqlite3_bind_text(statement, parameter, "", 0, SQLITE_STATIC));
+    if (empty && column.col_type == MDB_MEMO)
+      return Bound(sqlite3_bind_text(statement, parameter, "", 0, SQLITE_STATIC));
     if (empty) return Bound(sqlite3_bind_zeroblob(statement, parameter, 0));
     const unsigned char* bytes = m_mdb->pg_buf + field.start;
     switch (column.col_type) {
       case MDB_BYTE:
         return Bound(sqlite3_bind_int(statement, parameter, bytes[0]));
       case MDB_INT:
-        return Bound(sqlite3_bind_int(statement, parameter, static_cast<int16_t>(mdb_get_int16(m_mdb->pg_buf, field.start))));
+        return Bound(
+            sqlite3_bind_int(statement, parameter, static_cast<int16_t>(mdb_get_int16(m_mdb->pg_buf, field.start))));
       case MDB_LONGINT:
       case MDB_COMPLEX:
-        return Bound(sqlite3_bind_int(statement, parameter,
-                                      static_cast<int32_t>(static_cast<uint32_t>(mdb_get_int32(m_mdb->pg_buf, field.start)))));
+        return Bound(
+            sqlite3_bind_int(statement, parameter,
+                             static_cast<int32_t>(static_cast<uint32_t>(mdb_get_int32(m_mdb->pg_buf, field.start)))));
       case MDB_FLOAT:
         return Bound(BindReal(statement, parameter, SingleAsDouble(mdb_get_single(m_mdb->pg_buf, field.start))));
       case MDB_DOUBLE:
@@ -355,7 +360,8 @@ class Converter {
         const std::optional<std::string> text = DateText(days);
         // A value outside the engine's dates is kept as the number it is.
         if (!text) return Bound(BindReal(statement, parameter, days));
-        return Bound(sqlite3_bind_text(statement, parameter, text->data(), static_cast<int>(text->size()), SQLITE_TRANSIENT));
+        return Bound(
+            sqlite3_bind_text(statement, parameter, text->data(), static_cast<int>(text->size()), SQLITE_TRANSIENT));
       }
       case MDB_TEXT:
         return Bound(BindGString(statement, parameter,
@@ -404,7 +410,8 @@ class Converter {
     const unsigned char* header = m_mdb->pg_buf + field.start;
     if (const std::optional<std::string> problem = LongValueProblem(header)) return Fail("its memo: " + *problem);
     // Room for the text in UTF-8: at most three bytes for each byte stored.
-    const auto length = static_cast<uint32_t>(mdb_get_int32(const_cast<unsigned char*>(header), 0)) & kLongValueLengthMask;
+    const auto length =
+        static_cast<uint32_t>(mdb_get_int32(const_cast<unsigned char*>(header), 0)) & kLongValueLengthMask;
     mdb_set_bind_size(m_mdb, std::max(kTextBindSize, 3 * std::size_t{length} + 16));
     GString text(mdb_col_to_string(m_mdb, m_mdb->pg_buf, field.start, MDB_MEMO, field.siz));
     mdb_set_bind_size(m_mdb, kTextBindSize);
@@ -427,7 +434,8 @@ class Converter {
     // Each piece is at most a page: libmdb reads no more into the buffer.
     for (std::size_t length = mdb_ole_read(m_mdb, &column, header.data(), piece.size()); length > 0;
          length = mdb_ole_read_next(m_mdb, &column, header.data())) {
-      value.insert(value.end(), piece.begin(), piece.begin() + static_cast<std::ptrdiff_t>(std::min(length, piece.size())));
+      value.insert(value.end(), piece.begin(),
+                   piece.begin() + static_cast<std::ptrdiff_t>(std::min(length, piece.size())));
     }
     column.bind_ptr = nullptr;
     return Bound(sqlite3_bind_blob64(statement, parameter, value.data(), value.size(), SQLITE_TRANSIENT));
@@ -444,8 +452,9 @@ class Converter {
 std::optional<std::string> HeaderProblem(std::span<const unsigned char> start, uint64_t size) {
   if (size == 0) return "the file is empty";
   const auto text = [&start](std::size_t offset, std::size_t length) {
-    return start.size() < offset + length ? std::string_view()
-                                          : std::string_view(reinterpret_cast<const char*>(start.data()) + offset, length);
+    return start.size() < offset + length
+               ? std::string_view()
+               : std::string_view(reinterpret_cast<const char*>(start.data()) + offset, length);
   };
   if (text(0, 4) != std::string_view("\0\1\0\0", 4) ||
       (text(4, kJetSignature.size()) != kJetSignature && text(4, kAceSignature.size()) != kAceSignature)) {
@@ -487,7 +496,8 @@ JetConversion ConvertJetFile(const std::string& input, const std::string& output
   return Convert(mdb_open(input.c_str(), MDB_NOFLAGS), static_cast<uint64_t>(info.st_size), output, onTable);
 }
 
-JetConversion ConvertJetBytes(std::span<const uint8_t> input, const std::string& output, const JetTableCallback& onTable) {
+JetConversion ConvertJetBytes(std::span<const uint8_t> input, const std::string& output,
+                              const JetTableCallback& onTable) {
   if (auto problem = HeaderProblem(input, input.size())) return Failure(*problem);
   std::vector<uint8_t> copy(input.begin(), input.end());  // libmdb reads through a writable stream
   return Convert(mdb_open_buffer(copy.data(), copy.size(), MDB_NOFLAGS), copy.size(), output, onTable);

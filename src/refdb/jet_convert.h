@@ -41,8 +41,7 @@ using JetTableCallback = std::function<void(const JetTableDone&)>;
 // Converts the Jet file into the SQLite file `output` (which should be new or empty;
 // ":memory:" converts and throws the result away). On failure `output` may hold part
 // of the tables: the caller removes it.
-JetConversion ConvertJetFile(const std::string& input, const std::string& output,
-                             const JetTableCallback& onTable = {});
+JetConversion ConvertJetFile(const std::string& input, const std::string& output, const JetTableCallback& onTable = {});
 // The same for a Jet file held in memory.
 JetConversion ConvertJetBytes(std::span<const uint8_t> input, const std::string& output,
                               const JetTableCallback& onTable = {});

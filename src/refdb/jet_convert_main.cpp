@@ -23,13 +23,14 @@
 namespace {
 
 int Usage() {
-  std::fputs("error\tusage: zulparvo-jet-convert [--max-memory-mb N] [--max-cpu-seconds N] [--max-output-mb N] [--] IN OUT\n",
-             stdout);
+  std::fputs(
+      "error\tusage: zulparvo-jet-convert [--max-memory-mb N] [--max-cpu-seconds N] [--max-output-mb N] [--] IN OUT\n",
+      stdout);
   return 2;
 }
 
 bool Limit(int resource, rlim_t value) {
-  const struct rlimit limit {value, value};
+  const struct rlimit limit { value, value };
   return setrlimit(resource, &limit) == 0;
 }
 

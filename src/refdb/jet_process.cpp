@@ -161,7 +161,8 @@ CString Reason(const ChildReport& report, const JetLimits& limits) {
     return "the conversion needed more than " + std::to_string(limits.memoryMiB) + " MiB of memory" + note;
   }
   const char* name = sigdescr_np(signal);
-  return "the converter crashed (" + (name != nullptr ? CString(name) : "signal " + std::to_string(signal)) + ")" + note;
+  return "the converter crashed (" + (name != nullptr ? CString(name) : "signal " + std::to_string(signal)) + ")" +
+         note;
 }
 
 // Runs the converter from `input` into the file `temporary`.

@@ -29,7 +29,8 @@ std::optional<std::vector<CString>> Names(sqlite3* db, const char* query, const 
   sqlite3_stmt* raw = nullptr;
   if (sqlite3_prepare_v2(db, query, -1, &raw, nullptr) != SQLITE_OK) return std::nullopt;
   const std::unique_ptr<sqlite3_stmt, StatementFinalize> statement(raw);
-  if (parameter != nullptr) sqlite3_bind_text(raw, 1, parameter->data(), static_cast<int>(parameter->size()), SQLITE_STATIC);
+  if (parameter != nullptr)
+    sqlite3_bind_text(raw, 1, parameter->data(), static_cast<int>(parameter->size()), SQLITE_STATIC);
   std::vector<CString> names;
   int status;
   while ((status = sqlite3_step(raw)) == SQLITE_ROW) {

@@ -16,9 +16,9 @@ struct IncompleteTable {
 
 struct SchemaCheck {
   bool opened = false;
-  CString error;                        // why the file could not be read, when not opened
-  int foundTables = 0;                  // of the tables that lookups read
-  std::vector<CString> missingTables;   // read by lookups, not in the file (no rows of those kinds)
+  CString error;                                  // why the file could not be read, when not opened
+  int foundTables = 0;                            // of the tables that lookups read
+  std::vector<CString> missingTables;             // read by lookups, not in the file (no rows of those kinds)
   std::vector<IncompleteTable> incompleteTables;  // in the file, lacking columns (no row of them can be read)
 };
 
