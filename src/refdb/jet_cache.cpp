@@ -19,6 +19,7 @@
 #include <thread>
 
 #include "platform/message_sink.h"
+#include "refdb/jet_convert.h"
 #include "refdb/jet_process.h"
 #include "refdb/reference_database.h"
 
@@ -29,8 +30,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kJetExtensions[] = {".mdb", ".mde", ".accdb", ".accde"};
-constexpr std::string_view kJetSignatures[] = {"Standard Jet DB", "Standard ACE DB"};
-constexpr std::size_t kSignatureOffset = 4;
 constexpr std::size_t kMaxStemLength = 64;
 // How long a conversion by another process is waited for: its own limit and a margin.
 constexpr std::chrono::seconds kLockWait = JetLimits{}.wallClock + std::chrono::seconds{30};
@@ -84,23 +83,32 @@ bool ContentHash(const CString& path, uint64_t& hash, CString& error) {
 // Holds an exclusive lock on a file while it lives.
 class FileLock {
  public:
-  explicit FileLock(const fs::path& path) : m_fd(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {}
+  explicit FileLock(const fs::path& path)
+      : m_path(path), m_fd(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {}
   ~FileLock() {
     if (m_fd >= 0) close(m_fd);  // closing lets the lock go
   }
   FileLock(const FileLock&) = delete;
   FileLock& operator=(const FileLock&) = delete;
 
-  bool Acquire(std::chrono::steady_clock::time_point deadline) {
-    while (m_fd >= 0) {
-      if (flock(m_fd, LOCK_EX | LOCK_NB) == 0) return true;
-      if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= deadline) return false;
+  // Waits for the lock until the deadline; false with the reason otherwise.
+  bool Acquire(std::chrono::steady_clock::time_point deadline, CString& reason) {
+    if (m_fd < 0) {
+      reason = "cannot open " + m_path.string() + ": " + std::strerror(errno);
+      return false;
+    }
+    while (flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+      if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= deadline) {
+        reason = "another conversion of it does not end (" + m_path.string() + " stays locked)";
+        return false;
+      }
       std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
-    return false;
+    return true;
   }
 
  private:
+  fs::path m_path;
   int m_fd;
 };
 
@@ -109,16 +117,15 @@ class FileLock {
 bool MakeCopy(const CString& path, const fs::path& folder, const CString& prefix, const fs::path& copy,
               CString& reason) {
   FileLock lock(folder / (prefix + "lock"));
-  if (!lock.Acquire(std::chrono::steady_clock::now() + kLockWait)) {
-    reason = "another conversion of it does not end (" + (folder / (prefix + "lock")).string() + " is locked)";
-    return false;
-  }
+  if (!lock.Acquire(std::chrono::steady_clock::now() + kLockWait, reason)) return false;
   std::error_code ignored;
   if (fs::exists(copy, ignored)) return true;
   if (!ConvertJetDatabase(path, copy.string(), reason)) return false;
-  for (const fs::directory_entry& entry : fs::directory_iterator(folder, ignored)) {
-    const CString name = entry.path().filename().string();
-    if (name.starts_with(prefix) && entry.path() != copy && !name.ends_with(".lock")) fs::remove(entry.path(), ignored);
+  // The copies of the file as it was before; the iterator's error-code form never throws.
+  for (fs::directory_iterator entry(folder, ignored), end; !ignored && entry != end; entry.increment(ignored)) {
+    const CString name = entry->path().filename().string();
+    std::error_code kept;  // a copy that cannot be removed stays; it does no harm
+    if (name.starts_with(prefix) && entry->path() != copy && !name.ends_with(".lock")) fs::remove(entry->path(), kept);
   }
   return true;
 }
@@ -166,14 +173,12 @@ bool IsJetDatabasePath(const CString& path) {
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
   if (std::ranges::find(kJetExtensions, extension) != std::end(kJetExtensions)) return true;
-  char start[kSignatureOffset + 16] = {};
+  uint8_t start[32] = {};
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) return false;
   const std::size_t got = std::fread(start, 1, sizeof start, file);
   std::fclose(file);
-  return got == sizeof start && std::ranges::any_of(kJetSignatures, [&start](std::string_view signature) {
-           return std::string_view(start + kSignatureOffset, signature.size()) == signature;
-         });
+  return HasJetHeader({start, got});
 }
 
 CString JetCacheFolder() {

@@ -19,10 +19,6 @@ namespace zulparvo {
 
 namespace {
 
-// What a Jet or ACE file begins with, after the four bytes 00 01 00 00.
-constexpr std::string_view kJetSignature = "Standard Jet DB";
-constexpr std::string_view kAceSignature = "Standard ACE DB";
-
 constexpr int kOffsetMask = 0x1fff;           // a row's offset in its page, without its flags
 constexpr std::size_t kLongValueHeader = 12;  // length and flags, page and row, of a memo or OLE value
 constexpr uint32_t kLongValueInline = 0x80000000;
@@ -451,15 +447,7 @@ class Converter {
 // Refuses what is not a Jet or ACE file before libmdb reads it.
 std::optional<std::string> HeaderProblem(std::span<const unsigned char> start, uint64_t size) {
   if (size == 0) return "the file is empty";
-  const auto text = [&start](std::size_t offset, std::size_t length) {
-    return start.size() < offset + length
-               ? std::string_view()
-               : std::string_view(reinterpret_cast<const char*>(start.data()) + offset, length);
-  };
-  if (text(0, 4) != std::string_view("\0\1\0\0", 4) ||
-      (text(4, kJetSignature.size()) != kJetSignature && text(4, kAceSignature.size()) != kAceSignature)) {
-    return "not a Jet or ACE database: it does not begin with one's header";
-  }
+  if (!HasJetHeader(start)) return "not a Jet or ACE database: it does not begin with one's header";
   return std::nullopt;
 }
 

@@ -15,12 +15,23 @@
 // program zulparvo-jet-convert does), never inside a host.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace zulparvo {
+
+// True when the bytes begin as a Jet or ACE file does: 00 01 00 00, then the engine's
+// name.
+inline bool HasJetHeader(std::span<const uint8_t> start) {
+  const std::string_view text(reinterpret_cast<const char*>(start.data()), start.size());
+  const std::string_view engine = text.substr(std::min<std::size_t>(4, text.size()));
+  return text.starts_with(std::string_view("\0\1\0\0", 4)) &&
+         (engine.starts_with("Standard Jet DB") || engine.starts_with("Standard ACE DB"));
+}
 
 struct JetTableDone {
   std::string name;  // UTF-8

@@ -234,8 +234,10 @@ CString FindJetConverter() {
   if (const char* named = std::getenv("ZULPARVO_JET_CONVERTER"); named != nullptr && *named != '\0') return named;
   Dl_info library{};
   if (dladdr(&kLibraryAnchor, &library) != 0 && library.dli_fname != nullptr) {
-    const std::filesystem::path beside = std::filesystem::absolute(library.dli_fname).parent_path().parent_path() /
-                                         "libexec" / "zulparvo" / kConverterName;
+    std::error_code ignored;
+    const std::filesystem::path beside =
+        std::filesystem::absolute(library.dli_fname, ignored).parent_path().parent_path() / "libexec" / "zulparvo" /
+        kConverterName;
     if (IsExecutable(beside)) return beside.lexically_normal().string();
   }
   const std::filesystem::path installed = std::filesystem::path(ZULPARVO_LIBEXEC_DIR) / "zulparvo" / kConverterName;
