@@ -13,6 +13,7 @@
 // Exit status 0 after "done", 1 after "error", 2 on a usage error.
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -29,8 +30,12 @@ int Usage() {
   return 2;
 }
 
+// Soft and hard limit, within the hard limit that this process was given.
 bool Limit(int resource, rlim_t value) {
-  const struct rlimit limit { value, value };
+  struct rlimit limit {};
+  if (getrlimit(resource, &limit) != 0) return false;
+  if (limit.rlim_max != RLIM_INFINITY) value = std::min(value, limit.rlim_max);
+  limit = {value, value};
   return setrlimit(resource, &limit) == 0;
 }
 
@@ -39,6 +44,8 @@ bool Limit(int resource, rlim_t value) {
 int main(int argc, char** argv) {
   // Texts come out of libmdb in UTF-8 whatever the caller's environment says.
   setenv("MDBICONV", "UTF-8", 1);
+  // Each line reaches the caller when written, also when a limit ends the process.
+  std::setvbuf(stdout, nullptr, _IOLBF, 0);
   int next = 1;
   for (; next + 1 < argc && std::string_view(argv[next]).starts_with("--max-"); next += 2) {
     const std::string_view option = argv[next];
@@ -70,7 +77,6 @@ int main(int argc, char** argv) {
       zulparvo::ConvertJetFile(argv[next], argv[next + 1], [](const zulparvo::JetTableDone& table) {
         std::printf("table\t%d\t%d\t%lld\t%s\n", table.index, table.count, static_cast<long long>(table.rows),
                     table.name.c_str());
-        std::fflush(stdout);
       });
   if (!result.ok) {
     std::printf("error\t%s\n", result.error.c_str());
