@@ -182,7 +182,7 @@ bool IsJetDatabasePath(const CString& path) {
 }
 
 CString JetCacheFolder() {
-  // The base directory specification asks for relative values to be ignored.
+  // Relative values are to be ignored, as the XDG base directory rules say.
   if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache != nullptr && cache[0] == '/') {
     return (fs::path(cache) / "zulparvo").string();
   }
