@@ -35,6 +35,7 @@ CommandRunner SetUpLookup(CLI::App& app, const GlobalOptions& global);
 CommandRunner SetUpRun(CLI::App& app, const GlobalOptions& global);
 CommandRunner SetUpDemo(CLI::App& app, const GlobalOptions& global);
 CommandRunner SetUpPicture(CLI::App& app, const GlobalOptions& global);
+CommandRunner SetUpConvertDb(CLI::App& app, const GlobalOptions& global);
 
 // The readable summary of a character that `show` prints.
 void ShowCharacter(std::ostream& out, CChar_Character& character);

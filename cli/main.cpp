@@ -18,6 +18,7 @@ constexpr std::array kCommands{
     Command{"demo", "Build a character step by step on the sample books and tell what happened", SetUpDemo},
     Command{"lookup", "Print the rows of a reference database as JSON", SetUpLookup},
     Command{"picture", "Draw a bitmap file and write it as PNG", SetUpPicture},
+    Command{"convert-db", "Convert a Jet database (.mdb, .accdb) into SQLite, or check a book's database", SetUpConvertDb},
 };
 
 int Main(int argc, char** argv) {

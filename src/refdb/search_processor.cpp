@@ -8,6 +8,7 @@
 #include "base/utilities.h"
 #include "platform/message_sink.h"
 #include "platform/profile.h"
+#include "refdb/jet_cache.h"
 #include "refdb/table_names.h"
 
 namespace zulparvo {
@@ -44,8 +45,11 @@ CReferenceDatabase* CSearchProcessor::Acquire(const CString& path, std::unique_p
       m_kept.erase(kept);
     }
   }
+  // A Jet database is read through its converted copy.
+  const std::optional<CString> usable = UsableDatabasePath(path, error);
+  if (!usable) return nullptr;
   auto database = std::make_unique<CReferenceDatabase>();
-  if (!database->Open(path, DatabaseConnectText())) {
+  if (!database->Open(*usable, DatabaseConnectText())) {
     error = database->GetLastError();
     return nullptr;
   }

@@ -50,6 +50,12 @@ CString TableNameForCategory(const CString& category) {
   return "[" + category + "]";
 }
 
+std::vector<CString> FixedCategories() {
+  std::vector<CString> categories;
+  for (const CategoryTable& entry : kCategoryTables) categories.emplace_back(entry.category);
+  return categories;
+}
+
 bool IsSafeCategory(const CString& category) {
   return std::none_of(category.begin(), category.end(), [](char c) {
     const auto byte = static_cast<unsigned char>(c);
