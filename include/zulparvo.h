@@ -87,8 +87,8 @@ ZP_API const char* zp_last_error(void) ZP_NOEXCEPT;
 ZP_API void zp_free(void* memory) ZP_NOEXCEPT;
 
 /* Reads the profile (the INI file naming the reference databases and the starting
-   points). NULL goes back to the profile found from $ZULPARVO_PROFILE or
-   $XDG_CONFIG_HOME/zulparvo/zulparvo.ini. */
+   points); a file that does not exist is refused. NULL goes back to the profile found
+   from $ZULPARVO_PROFILE or $XDG_CONFIG_HOME/zulparvo/zulparvo.ini. */
 ZP_API zp_status zp_set_profile(const char* path) ZP_NOEXCEPT;
 
 /* The messages that the system shows to its user (a reference database that cannot be
