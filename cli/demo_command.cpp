@@ -36,16 +36,25 @@ std::string Describe(const StepReport& report) {
   return op;
 }
 
+// The sample data of an installed command, else of the build tree.
+std::filesystem::path SampleData(const char* file) {
+  std::error_code error;
+  const auto command = std::filesystem::read_symlink("/proc/self/exe", error);
+  const auto installed = (command.parent_path() / ZULPARVO_INSTALLED_DATA / file).lexically_normal();
+  if (!error && std::filesystem::exists(installed, error)) return installed;
+  return std::filesystem::path(ZULPARVO_BUILD_DATA) / file;
+}
+
 }  // namespace
 
 CommandRunner SetUpDemo(CLI::App& app, const GlobalOptions& global) {
-  auto script = std::make_shared<std::string>(ZULPARVO_DEMO_SCRIPT);
+  auto script = std::make_shared<std::string>(SampleData("demo/demo.json").string());
   app.add_option("--script", *script, "The host script to tell (default: the bundled demonstration)")
       ->capture_default_str();
   return [script, &global] {
     // The sample books, unless the user named a profile of their own.
     if (global.profile.empty() && std::getenv("ZULPARVO_PROFILE") == nullptr) {
-      SetAppProfile(CProfile::Load(ZULPARVO_SAMPLE_PROFILE));
+      SetAppProfile(CProfile::Load(SampleData("zulparvo.ini")));
     }
     try {
       const Json json = ReadScript(*script);
