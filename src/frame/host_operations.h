@@ -37,8 +37,6 @@ struct HostOperationResult {
   // The record filed or worked on, owned by the character; null when there is none
   // (after a removal, or when nothing was filed).
   CObject* record = nullptr;
-  // Its shown name, taken before a removal.
-  CString shownName;
   // The change messages that the operation added to the character's change log.
   std::vector<CString> changes;
   // How the character's points spent moved (negative when points were given back).
@@ -88,7 +86,8 @@ HostOperationResult SetAttribute(CChar_Character& character, Attribute attribute
 HostOperationResult BuyOffDisadvantage(CChar_Character& character, std::size_t index);
 
 // Removes the record, giving back what adding it charged. The effects that its special
-// calculations made stay: the system has no calculation that takes them back.
+// calculations made stay: the system has no calculation that takes them back. (A host
+// that names the record takes its ShownName before.)
 HostOperationResult RemoveRecord(CChar_Character& character, CharacterList list, std::size_t index);
 
 // The shown name of a record of any class: GetDisplayName of advantages, skills and
