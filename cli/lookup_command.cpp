@@ -99,6 +99,8 @@ CommandRunner SetUpLookup(CLI::App& app, const GlobalOptions&) {
   app.add_option("--kind", arguments->kind,
                  "The kind of row, for a category that is not one of a kind of record (a sub-table)")
       ->check(CLI::IsMember(kinds));
+  app.footer(HelpFooter({"zulparvo lookup B05 SKILL 61", "zulparvo lookup B05 AD-VARIANT 2 --kind advantage"},
+                        "docs/reference-databases.md"));
   return [arguments] { return Run(*arguments); };
 }
 

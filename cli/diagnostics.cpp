@@ -1,0 +1,104 @@
+// What the command tells its user about the profile and the books, and how it shows the
+// library's messages.
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+#include <stdexcept>
+
+#include "base/text_encoding.h"
+#include "cli/commands.h"
+#include "cli/host_script.h"
+#include "platform/message_sink.h"
+#include "platform/profile.h"
+#include "refdb/book_catalog.h"
+
+namespace zulparvo::cli {
+
+namespace {
+
+constexpr std::string_view kOpenFailure = "Failure to open Database: ";
+
+std::string ProfileHint() {
+  return "give one with --profile FILE or ZULPARVO_PROFILE=FILE (docs/reference-databases.md)";
+}
+
+}  // namespace
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "zulparvo: %s\n", message.c_str());
+  return kExitInvalidInput;
+}
+
+std::string HelpFooter(std::initializer_list<const char*> examples, const char* document) {
+  std::string footer = "\nExamples:\n";
+  for (const char* example : examples) footer += std::string("  ") + example + "\n";
+  return footer + "\nRead " + document + " for more.";
+}
+
+void InstallProfile(GlobalOptions& global) {
+  const char* variable = std::getenv("ZULPARVO_PROFILE");
+  if (global.profile.empty() && variable != nullptr && *variable != '\0' &&
+      !std::filesystem::is_regular_file(variable)) {
+    throw std::runtime_error(std::string("ZULPARVO_PROFILE names ") + variable +
+                             ", which is not a file; name the profile there, or unset it");
+  }
+  const std::filesystem::path path =
+      FindProfilePath(global.profile.empty() ? std::nullopt : std::optional<std::filesystem::path>(global.profile));
+  global.profileLookedAt = path;
+  global.profileFound = !path.empty() && std::filesystem::is_regular_file(path);
+  try {
+    SetAppProfile(CProfile::Load(path));
+  } catch (const std::exception& error) {
+    throw std::runtime_error(std::string("the profile cannot be read: ") + error.what());
+  }
+}
+
+bool HaveProfile(const GlobalOptions& global, const std::string& without) {
+  if (global.profileFound) return true;
+  const std::string where = global.profileLookedAt.empty()
+                                ? std::string("neither ZULPARVO_PROFILE, XDG_CONFIG_HOME nor HOME names a place")
+                                : "looked for " + global.profileLookedAt.string();
+  Fail("no profile found (" + where + "), so " + without + "; " + ProfileHint());
+  return false;
+}
+
+void ReportUnreadableBooks(const Json& character, const GlobalOptions& global) {
+  static std::set<std::string> reported;
+  const std::set<std::string> books = BooksOf(character);
+  if (books.empty()) return;
+  if (!global.profileFound) {
+    if (reported.insert("").second) HaveProfile(global, "the names of the books' entries cannot be looked up");
+    return;
+  }
+  for (const std::string& book : books) {
+    if (reported.contains(book)) continue;
+    const CBookCatalog catalog(book);
+    if (catalog.IsOpen()) continue;
+    reported.insert(book);
+    const BookStatus& status = catalog.Status();
+    if (status.entry.empty()) {
+      Fail(book + ": the profile names no reference database for this book, so its entries are shown without "
+                  "names; add \"" + book + " = FILE\" under [DATABASE] in " + global.profileLookedAt.string());
+    } else {
+      Fail(book + ": cannot open its reference database " + BytesToUtf8(status.path) + " (" +
+           BytesToUtf8(status.error) + "), so its entries are shown without names");
+    }
+  }
+}
+
+void ShowOtherMessages(const std::function<void()>& work) {
+  std::vector<CMessageCollector::Message> messages;
+  {
+    const CMessageCollector collector;
+    work();
+    messages = collector.Messages();
+  }
+  // A failed open shows the database's error text and then kOpenFailure; both go.
+  for (std::size_t i = 0; i < messages.size(); ++i) {
+    const bool failure = messages[i].text.starts_with(kOpenFailure);
+    const bool beforeFailure = i + 1 < messages.size() && messages[i + 1].text.starts_with(kOpenFailure);
+    if (!failure && !beforeFailure) AfxMessageBox(messages[i].text, messages[i].icon);
+  }
+}
+
+}  // namespace zulparvo::cli
