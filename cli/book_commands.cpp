@@ -47,15 +47,10 @@ std::vector<CString> BooksAsked(const std::string& book) {
   return BooksNamedByProfile();
 }
 
-std::string Unreadable(const BookStatus& status) {
-  return BytesToUtf8(status.book) + ": " +
-         (status.entry.empty() ? BytesToUtf8(status.error)
-                               : "cannot open " + BytesToUtf8(status.path) + ": " + BytesToUtf8(status.error));
-}
-
 // The characters of a UTF-8 text: the bytes that do not continue one.
 std::size_t Utf8Length(std::string_view text) {
-  return static_cast<std::size_t>(std::ranges::count_if(text, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+  return static_cast<std::size_t>(
+      std::ranges::count_if(text, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 // Prints the rows as columns, each as wide as its widest text.
@@ -92,7 +87,7 @@ int Search(const SearchOptions& o, const GlobalOptions& global) {
   for (const CString& book : books) {
     CBookCatalog catalog(book);
     if (!catalog.IsOpen()) {
-      status = Fail(Unreadable(catalog.Status()));
+      status = Fail(BytesToUtf8(book) + ": " + BytesToUtf8(BookProblem(catalog.Status())));
       continue;
     }
     for (const BookKind kind : KindsAsked(o.kind)) {
@@ -101,8 +96,11 @@ int Search(const SearchOptions& o, const GlobalOptions& global) {
                                      [&](const CReferenceRow& row) { return EntryNameContains(row.GetName(), *text); });
       for (const CReferenceRow& row : rows.value_or(std::vector<CReferenceRow>{})) {
         const std::string id = std::to_string(row.GetLong("Identifier"));
-        found.push_back({{"book", BytesToUtf8(book)}, {"kind", BookKindCategory(kind)}, {"identifier", row.GetLong("Identifier")},
-                         {"name", BytesToUtf8(row.GetName())}, {"cost", CostOf(kind, row)},
+        found.push_back({{"book", BytesToUtf8(book)},
+                         {"kind", BookKindCategory(kind)},
+                         {"identifier", row.GetLong("Identifier")},
+                         {"name", BytesToUtf8(row.GetName())},
+                         {"cost", CostOf(kind, row)},
                          {"page", BytesToUtf8(row.GetText("Page"))}});
         lines.push_back({BytesToUtf8(book), BookKindCategory(kind), id, BytesToUtf8(row.GetName()), CostOf(kind, row),
                          BytesToUtf8(row.GetText("Page"))});
@@ -142,8 +140,9 @@ int Books(bool json, const GlobalOptions& global) {
       entry["error"] = BytesToUtf8(status.error);
     }
     all.push_back(std::move(entry));
-    lines.push_back({BytesToUtf8(book), BytesToUtf8(status.path),
-                     status.opens ? (counts.empty() ? "no entries" : counts) : "cannot be opened: " + BytesToUtf8(status.error)});
+    lines.push_back(
+        {BytesToUtf8(book), BytesToUtf8(status.path),
+         status.opens ? (counts.empty() ? "no entries" : counts) : "cannot be opened: " + BytesToUtf8(status.error)});
   }
   if (json) {
     std::cout << all.dump(2) << "\n";
@@ -162,8 +161,8 @@ CommandRunner SetUpSearch(CLI::App& app, const GlobalOptions& global) {
   app.add_option("--book", o->book, "Only this book, such as B05");
   app.add_option("--kind", o->kind, "Only this kind: AD, DISAD, SKILL, SPELLS, ...")->check(CLI::IsMember(KindWords()));
   app.add_flag("--json", o->json, "Print JSON for programs");
-  app.footer(HelpFooter({"zulparvo search staff", "zulparvo search gift --kind AD --json"},
-                        "docs/records-from-books.md"));
+  app.footer(
+      HelpFooter({"zulparvo search staff", "zulparvo search gift --kind AD --json"}, "docs/records-from-books.md"));
   return [o, &global] { return Search(*o, global); };
 }
 

@@ -4,17 +4,17 @@
 #include <iostream>
 #include <sstream>
 
+#include "base/text_encoding.h"
+#include "base/utilities.h"
 #include "cli/commands.h"
 #include "cli/host_script.h"
 #include "cli/streams.h"
 #include "frame/host_operations.h"
-#include "model/json/json_codec.h"
-#include "base/text_encoding.h"
-#include "base/utilities.h"
 #include "model/ad_disad.h"
 #include "model/character_file.h"
 #include "model/equipment_armor.h"
 #include "model/equipment_container.h"
+#include "model/json/json_codec.h"
 #include "model/martial_arts_style.h"
 #include "model/note.h"
 #include "model/skill_base.h"
@@ -127,20 +127,20 @@ void ShowTransportation(std::ostream& out, CTypedObArray<CChar_Transportation>& 
 }  // namespace
 
 void ShowCharacter(std::ostream& out, CChar_Character& c) {
-  out << "Attributes   ST " << c.GetCurrentST() << "  DX " << c.GetCurrentDX() << "  IQ " << c.GetCurrentIQ()
-      << "  HT " << c.GetCurrentHT() << "   (base " << c.GetST() << "/" << c.GetDX() << "/" << c.GetIQ() << "/"
-      << c.GetHT() << ", bonus " << Signed(c.GetSTBonus()) << "/" << Signed(c.GetDXBonus()) << "/"
-      << Signed(c.GetIQBonus()) << "/" << Signed(c.GetHTBonus()) << ")\n";
+  out << "Attributes   ST " << c.GetCurrentST() << "  DX " << c.GetCurrentDX() << "  IQ " << c.GetCurrentIQ() << "  HT "
+      << c.GetCurrentHT() << "   (base " << c.GetST() << "/" << c.GetDX() << "/" << c.GetIQ() << "/" << c.GetHT()
+      << ", bonus " << Signed(c.GetSTBonus()) << "/" << Signed(c.GetDXBonus()) << "/" << Signed(c.GetIQBonus()) << "/"
+      << Signed(c.GetHTBonus()) << ")\n";
   out << "Points       " << Real(c.GetPointsSpent()) << " spent, " << Real(c.GetPointsAvailable()) << " available\n";
   out << "Speed        " << c.GetSpeedSumText(false) << " (with extra " << c.GetSpeedSumText(true) << ")   move "
-      << c.GetMoveSumText(false, 1) << "   encumbrance " << c.GetEncumbranceLevel(1) << "/"
-      << c.GetEncumbranceLevel(2) << "\n";
+      << c.GetMoveSumText(false, 1) << "   encumbrance " << c.GetEncumbranceLevel(1) << "/" << c.GetEncumbranceLevel(2)
+      << "\n";
   out << "Defences     dodge " << c.GetDodgeValue() << " " << Signed(c.GetDodgeBonus()) << ", parry "
       << c.GetParryValue() << " " << Signed(c.GetParryBonus()) << ", block " << c.GetBlockValue() << " "
       << Signed(c.GetBlockBonus()) << ", PD " << Signed(c.GetPDBonus()) << ", DR " << Signed(c.GetDRBonus()) << "\n";
   out << "Bonuses      hit points " << Signed(c.GetHitPointBonus()) << ", fatigue " << Signed(c.GetFatigueBonus())
-      << ", spell fatigue " << Signed(c.GetSpellFatigueBonus()) << ", basic speed "
-      << Real(c.GetBasicSpeedBonus(), 2) << ", move " << Real(c.GetMoveBonus(), 2) << "\n";
+      << ", spell fatigue " << Signed(c.GetSpellFatigueBonus()) << ", basic speed " << Real(c.GetBasicSpeedBonus(), 2)
+      << ", move " << Real(c.GetMoveBonus(), 2) << "\n";
   static constexpr std::pair<CChar_Character::Check, const char*> kChecks[] = {
       {CChar_Character::Check::Reaction, "reaction"},
       {CChar_Character::Check::ReactionOppositeSex, "reaction (opposite sex)"},
@@ -156,7 +156,8 @@ void ShowCharacter(std::ostream& out, CChar_Character& c) {
   };
   std::string checks;
   for (const auto& [check, name] : kChecks) {
-    if (c.GetCheck(check) != 0) checks += (checks.empty() ? "" : ", ") + std::string(name) + " " + Signed(c.GetCheck(check));
+    if (c.GetCheck(check) != 0)
+      checks += (checks.empty() ? "" : ", ") + std::string(name) + " " + Signed(c.GetCheck(check));
   }
   if (!checks.empty()) out << "Checks       " << checks << "\n";
   ShowAdvantages(out, "Advantages", c.GetAdvantages());
@@ -176,8 +177,7 @@ void ShowCharacter(std::ostream& out, CChar_Character& c) {
   ShowNotes(out, c.GetNotes());
   ShowStyles(out, c.GetMartialArtsStyles());
   ShowTransportation(out, c.GetTransportation());
-  for (const CharacterList list : {CharacterList::FurtherCostedRecords,
-                                   CharacterList::FurtherList}) {
+  for (const CharacterList list : {CharacterList::FurtherCostedRecords, CharacterList::FurtherList}) {
     const CObArray& records = c.GetList(list);
     if (!records.IsEmpty()) out << ListName(list) << ": " << records.GetSize() << " records\n";
   }
@@ -219,7 +219,8 @@ void AddShownValues(CObject& record, Json& json) {
   if (!json.is_object()) return;
   if (const CString name = ShownName(record); !name.empty()) json["shown_name"] = BytesToUtf8(name);
   if (auto* skill = DynamicDownCast<CChar_Skill_Base>(&record)) json["total_level"] = skill->GetTotalLevel();
-  if (auto* item = DynamicDownCast<CChar_Equipment_Base>(&record)) json["effective_weight"] = item->GetEffectiveWeight();
+  if (auto* item = DynamicDownCast<CChar_Equipment_Base>(&record))
+    json["effective_weight"] = item->GetEffectiveWeight();
   ShownValues visitor(json);
   record.VisitFields(visitor);
 }
@@ -269,7 +270,8 @@ CommandRunner SetUpShow(CLI::App& app, const GlobalOptions& global) {
     Json all = Json::array();
     std::size_t shown = 0;
     const int status = ForEachCharacter(
-        options->files, global, [&](const std::string& file, CChar_Character& character, const CString& version, Json& json) {
+        options->files, global,
+        [&](const std::string& file, CChar_Character& character, const CString& version, Json& json) {
           if (options->json) {
             AddShownValues(character, json);
             json["file"] = file;
@@ -297,10 +299,9 @@ CommandRunner SetUpExport(CLI::App& app, const GlobalOptions& global) {
                         "docs/json-keys.md"));
   return [options, &global] {
     Json all = Json::array();
-    const int status = ForEachCharacter(options->files, global,
-                                        [&](const std::string&, CChar_Character&, const CString&, Json& json) {
-                                          all.push_back(std::move(json));
-                                        });
+    const int status = ForEachCharacter(
+        options->files, global,
+        [&](const std::string&, CChar_Character&, const CString&, Json& json) { all.push_back(std::move(json)); });
     if (!all.empty()) PrintJson(options->files, all);
     return status;
   };

@@ -1,12 +1,11 @@
 // The subcommands of zulparvo, each set up on its own CLI11 subcommand.
 #pragma once
 
+#include <CLI/CLI.hpp>
 #include <filesystem>
 #include <functional>
 #include <ostream>
 #include <string>
-
-#include <CLI/CLI.hpp>
 
 #include "model/character.h"
 #include "model/json/json_codec.h"
@@ -20,9 +19,9 @@ inline constexpr int kExitUsage = 2;
 
 // Options shared by every subcommand, and the profile they led to.
 struct GlobalOptions {
-  std::string profile;                   // --profile FILE
+  std::string profile;                    // --profile FILE
   std::filesystem::path profileLookedAt;  // where the profile was looked for (empty: nowhere)
-  bool profileFound = false;             // a profile file is there
+  bool profileFound = false;              // a profile file is there
 };
 
 // Adds the subcommand to the application; the returned function runs it once parsed.

@@ -33,7 +33,8 @@ std::string Describe(const StepReport& report) {
   if (op == "add_style") return "Studies the style " + report.subject;
   if (op == "special_calc") return "Runs the special calculations of " + report.subject + " again";
   if (op == "set_attribute") return "Sets " + step.value("attribute", "") + " to " + step["value"].dump();
-  if (op == "update_iq_skills") return "IQ-dependent skills follow IQ " + step["old"].dump() + " to " + step["new"].dump();
+  if (op == "update_iq_skills")
+    return "IQ-dependent skills follow IQ " + step["old"].dump() + " to " + step["new"].dump();
   if (op == "buy_off_disadvantage") {
     return "Buys off " + report.subject + (report.result == 1 ? "" : " (refused)");
   }
@@ -67,12 +68,14 @@ CommandRunner SetUpDemo(CLI::App& app, const GlobalOptions& global) {
       out << "A character built step by step (" << o->script << ")\n\n";
       ScriptFiles files;
       if (!o->save.empty()) files.save = o->save;
-      const Json result =
-          RunHostScript(json, std::filesystem::path(o->script).parent_path(), [&](const StepReport& r) {
+      const Json result = RunHostScript(
+          json, std::filesystem::path(o->script).parent_path(),
+          [&](const StepReport& r) {
             out << "Step " << r.index + 1 << ". " << Describe(r) << "\n";
             for (const std::string& change : r.changes) out << "    " << change << "\n";
             for (const std::string& message : r.messages) out << "    [message] " << message << "\n";
-          }, files);
+          },
+          files);
       out << "\nThe character now:\n";
       auto character = CharacterFromJson(result["character"]);
       ShowCharacter(out, *character);

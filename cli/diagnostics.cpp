@@ -76,13 +76,10 @@ void ReportUnreadableBooks(const Json& character, const GlobalOptions& global) {
     if (catalog.IsOpen()) continue;
     reported.insert(book);
     const BookStatus& status = catalog.Status();
-    if (status.entry.empty()) {
-      Fail(book + ": the profile names no reference database for this book, so its entries are shown without "
-                  "names; add \"" + book + " = FILE\" under [DATABASE] in " + global.profileLookedAt.string());
-    } else {
-      Fail(book + ": cannot open its reference database " + BytesToUtf8(status.path) + " (" +
-           BytesToUtf8(status.error) + "), so its entries are shown without names");
-    }
+    const std::string remedy = status.entry.empty()
+                                   ? "add \"" + book + " = FILE\" under [DATABASE] in " + global.profileLookedAt.string()
+                                   : "check that file";
+    Fail(book + ": " + BytesToUtf8(BookProblem(status)) + "; its entries are shown without names (" + remedy + ")");
   }
 }
 

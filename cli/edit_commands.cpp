@@ -38,7 +38,8 @@ std::string Points(double points) { return DoubletoString(points, 1, 1, 0); }
 // character itself goes there.
 std::FILE* ReportStream(const std::string& file) { return IsStandardStream(file) ? stderr : stdout; }
 
-void PrintLines(std::FILE* out, const std::vector<CString>& lines, const std::vector<CMessageCollector::Message>& shown) {
+void PrintLines(std::FILE* out, const std::vector<CString>& lines,
+                const std::vector<CMessageCollector::Message>& shown) {
   for (const CString& line : lines) std::fprintf(out, "    %s\n", BytesToUtf8(line).c_str());
   for (const auto& message : shown) std::fprintf(out, "    [message] %s\n", BytesToUtf8(message.text).c_str());
 }
@@ -70,7 +71,8 @@ int Add(const AddOptionsText& o, const GlobalOptions& global) {
   const std::optional<std::string> entry = Utf8ToBytes(o.entry);
   const std::optional<std::string> description = Utf8ToBytes(o.description);
   const std::optional<std::string> variant = Utf8ToBytes(o.variant);
-  if (!book || !entry || !description || !variant) return Fail("the texts must be of the 8-bit character set of the books");
+  if (!book || !entry || !description || !variant)
+    return Fail("the texts must be of the 8-bit character set of the books");
   BookReference reference = Reference(*book, *entry);
   if (!o.kind.empty()) reference.kinds = {*BookKindFromCategory(o.kind)};
   RecordChoices choices;
@@ -81,7 +83,8 @@ int Add(const AddOptionsText& o, const GlobalOptions& global) {
   if (!o.variant.empty()) choices.variant = Reference("", *variant);
   if (!o.skill.empty()) {
     choices.skill = SkillReference(o.skill);
-    if (!choices.skill) return Fail("--skill takes the skill's book and its name or identifier: --skill \"B05 Staffplay\"");
+    if (!choices.skill)
+      return Fail("--skill takes the skill's book and its name or identifier: --skill \"B05 Staffplay\"");
   }
   try {
     auto character = LoadForChange(o.file);
@@ -149,8 +152,7 @@ int Remove(const std::string& file, const std::string& listName, std::size_t ind
 
 CommandRunner SetUpAdd(CLI::App& app, const GlobalOptions& global) {
   auto o = std::make_shared<AddOptionsText>();
-  app.add_option("FILE", o->file, "The character file, changed in place (- for standard input and output)")
-      ->required();
+  app.add_option("FILE", o->file, "The character file, changed in place (- for standard input and output)")->required();
   app.add_option("BOOK", o->book, "The book's code, such as B05")->required();
   app.add_option("NAME|ID", o->entry, "The entry's name or identifier")->required();
   std::vector<std::string> kinds;
@@ -163,9 +165,9 @@ CommandRunner SetUpAdd(CLI::App& app, const GlobalOptions& global) {
   app.add_option("--variant", o->variant, "The variant of an advantage (a row of its sub-table): name or identifier");
   app.add_option("--skill", o->skill, "The skill that an advantage modifies: \"BOOK NAME|ID\"");
   app.add_option("--quantity", o->quantity, "How many of an item (default 1)");
-  app.footer(HelpFooter({"zulparvo add hero.zul B05 \"Honeyvoice Charm\"",
-                         "zulparvo add hero.zul B05 Staffplay --points 4"},
-                        "docs/records-from-books.md"));
+  app.footer(
+      HelpFooter({"zulparvo add hero.zul B05 \"Honeyvoice Charm\"", "zulparvo add hero.zul B05 Staffplay --points 4"},
+                 "docs/records-from-books.md"));
   return [o, &global] { return Add(*o, global); };
 }
 
@@ -173,13 +175,11 @@ CommandRunner SetUpRemove(CLI::App& app, const GlobalOptions&) {
   auto file = std::make_shared<std::string>();
   auto list = std::make_shared<std::string>();
   auto index = std::make_shared<std::size_t>();
-  app.add_option("FILE", *file, "The character file, changed in place (- for standard input and output)")
-      ->required();
+  app.add_option("FILE", *file, "The character file, changed in place (- for standard input and output)")->required();
   app.add_option("LIST", *list, "The list: advantages, disadvantages, skills, spells, equipment, ...")->required();
-  app.add_option("INDEX", *index, "The record's place in the list, from 0, in the order show lists them")
-      ->required();
-  app.footer(HelpFooter({"zulparvo remove hero.zul advantages 0", "zulparvo remove hero.zul skills 2"},
-                        "docs/commands.md"));
+  app.add_option("INDEX", *index, "The record's place in the list, from 0, in the order show lists them")->required();
+  app.footer(
+      HelpFooter({"zulparvo remove hero.zul advantages 0", "zulparvo remove hero.zul skills 2"}, "docs/commands.md"));
   return [file, list, index] { return Remove(*file, *list, *index); };
 }
 

@@ -7,8 +7,8 @@
 #include <set>
 
 #include "base/book_codes.h"
-#include "cli/streams.h"
 #include "base/text_encoding.h"
+#include "cli/streams.h"
 #include "frame/entry_points.h"
 #include "frame/host_operations.h"
 #include "frame/module.h"
@@ -130,8 +130,8 @@ BookReference ReferenceFrom(const Fields& fields, std::span<const BookKind> allo
 // A reference and the player's choices: { "book", "name" | "identifier", "kind",
 // "level", "points", "description", "variant", "skill", "quantity" }.
 std::pair<BookReference, RecordChoices> ReferenceAndChoices(const Fields& fields, std::span<const BookKind> allowed) {
-  fields.OnlyKeys({"book", "name", "identifier", "kind", "level", "points", "description", "variant", "skill",
-                   "quantity"});
+  fields.OnlyKeys(
+      {"book", "name", "identifier", "kind", "level", "points", "description", "variant", "skill", "quantity"});
   std::pair<BookReference, RecordChoices> out{ReferenceFrom(fields, allowed), {}};
   RecordChoices& choices = out.second;
   choices.level = fields.OptionalInteger("level");
@@ -176,14 +176,16 @@ class StepContext {
   }
 
   // The record of the field "record": a whole record of the class, or a reference to a
-  // book's entry of one of the kinds.
+  // book's entry of one of the kinds (looked for among `searched`, when given, unless
+  // the reference names its kind).
   std::unique_ptr<CObject> Record(const CRuntimeClass* required, std::span<const BookKind> kinds,
-                                  std::span<const BookKind> fallbackKinds = {}) const {
+                                  std::span<const BookKind> searched = {}) const {
     const Json& value = fields.Field("record");
     try {
       if (value.is_object() && value.contains("book") && !value.contains("class")) {
+        if (kinds.empty()) fields.Fail("the record is given whole (with its \"class\"), not as an entry of a book");
         auto [reference, choices] = ReferenceAndChoices(Fields(value, fields.Place() + ".record"), kinds);
-        if (!value.contains("kind") && !fallbackKinds.empty()) reference.kinds.assign(fallbackKinds.begin(), fallbackKinds.end());
+        if (!value.contains("kind") && !searched.empty()) reference.kinds.assign(searched.begin(), searched.end());
         return RecordFromBook(reference, choices);
       }
       return RecordFromJson(value, required, "record");
@@ -234,12 +236,12 @@ StepOutcome AddAdvantageStep(StepContext& s) {
   if (s.fields.Has("category")) options.category = s.fields.Bytes("category");
   // A reference without a kind looks in the table of the step's category, when that
   // is one of the six.
-  std::vector<BookKind> fallback;
+  std::vector<BookKind> searched;
   if (const auto kind = BookKindFromCategory(options.category);
       kind && std::ranges::find(AdvantageBookKinds(), *kind) != AdvantageBookKinds().end()) {
-    fallback = {*kind};
+    searched = {*kind};
   }
-  const auto record = s.Record(ZP_RUNTIME_CLASS(CChar_Ad_Disad), AdvantageBookKinds(), fallback);
+  const auto record = s.Record(ZP_RUNTIME_CLASS(CChar_Ad_Disad), AdvantageBookKinds(), searched);
   return Outcome(AddAdvantage(s.character, static_cast<CChar_Ad_Disad&>(*record), options), true);
 }
 
@@ -332,8 +334,7 @@ constexpr OpEntry kOps[] = {
      SetAttributeStep},
     {{"update_iq_skills", "old, new", "moves the IQ-dependent skill bonuses from one IQ to another"},
      UpdateIQSkillsStep},
-    {{"buy_off_disadvantage", "index", "buys off a disadvantage (1), or is refused with a message (0)"},
-     BuyOffStep},
+    {{"buy_off_disadvantage", "index", "buys off a disadvantage (1), or is refused with a message (0)"}, BuyOffStep},
     {{"remove", "list, index", "removes a record and gives back what adding it charged"}, RemoveStep},
     {{"recompute", "", "recomputes the dodge value and the carried weights"}, RecomputeStep},
 };
@@ -534,9 +535,9 @@ Json RunHostScript(const Json& script, const fs::path& folder, const StepObserve
   for (const std::string& book : BooksOf(result["character"])) {
     const CBookCatalog catalog(book);
     if (catalog.IsOpen()) continue;
-    result["messages"].push_back({{"icon", "exclamation"},
-                                  {"text", book + ": the book's names cannot be looked up: " +
-                                               BytesToUtf8(catalog.Status().error)}});
+    result["messages"].push_back(
+        {{"icon", "exclamation"},
+         {"text", book + ": " + BytesToUtf8(BookProblem(catalog.Status())) + "; its names cannot be looked up"}});
   }
   if (save) {
     try {

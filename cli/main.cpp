@@ -1,6 +1,5 @@
 // zulparvo: reads, writes, shows and converts character files and runs host scripts.
 #include <CLI/CLI.hpp>
-
 #include <array>
 #include <cstdio>
 #include <exception>
@@ -25,8 +24,7 @@ constexpr std::array kCommands{
 };
 
 int Main(int argc, char** argv) {
-  CLI::App app{"zulparvo: character files and special calculations for a point-based role-playing system",
-               "zulparvo"};
+  CLI::App app{"zulparvo: character files and special calculations for a point-based role-playing system", "zulparvo"};
   app.set_version_flag("--version", "zulparvo " ZULPARVO_VERSION);
   GlobalOptions global;
   app.add_option("--profile", global.profile, "The profile (INI file) to use")->check(CLI::ExistingFile);

@@ -95,8 +95,9 @@ CommandRunner SetUpPicture(CLI::App& app, const GlobalOptions&) {
       ->check(CLI::Range(1, kMaxSide));
   app.add_option("--height", options->height, "Height of the drawing (default: the picture's)")
       ->check(CLI::Range(1, kMaxSide));
-  app.footer(HelpFooter({"zulparvo picture mount.bmp -o mount.png", "zulparvo picture mount.bmp -o - --width 64 | display"},
-                        "docs/commands.md"));
+  app.footer(
+      HelpFooter({"zulparvo picture mount.bmp -o mount.png", "zulparvo picture mount.bmp -o - --width 64 | display"},
+                 "docs/commands.md"));
   return [options] { return DrawPicture(*options); };
 }
 

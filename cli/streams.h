@@ -4,8 +4,8 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <span>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "model/character.h"

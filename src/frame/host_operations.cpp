@@ -155,10 +155,18 @@ HostOperationResult SetAttribute(CChar_Character& character, Attribute attribute
   const OperationRecorder recorder(character);
   const int32_t oldIQ = character.GetCurrentIQ();
   switch (attribute) {
-    case Attribute::ST: character.SetST(value); break;
-    case Attribute::DX: character.SetDX(value); break;
-    case Attribute::IQ: character.SetIQ(value); break;
-    case Attribute::HT: character.SetHT(value); break;
+    case Attribute::ST:
+      character.SetST(value);
+      break;
+    case Attribute::DX:
+      character.SetDX(value);
+      break;
+    case Attribute::IQ:
+      character.SetIQ(value);
+      break;
+    case Attribute::HT:
+      character.SetHT(value);
+      break;
   }
   if (character.GetCurrentIQ() != oldIQ) speccalc_UpdateSpecialIQSkills(oldIQ, character.GetCurrentIQ(), &character);
   return recorder.Finish(1, nullptr);

@@ -53,11 +53,13 @@ struct AddOptions {
 // Files a copy of an advantage-family record with AddAdDisad (charging its cost) and
 // calls speccalc_DoSpecialCalcAdProc with the filed copy. Result 0 and no record when
 // the category is not one of the six.
-HostOperationResult AddAdvantage(CChar_Character& character, const CChar_Ad_Disad& record, const AddOptions& options = {});
+HostOperationResult AddAdvantage(CChar_Character& character, const CChar_Ad_Disad& record,
+                                 const AddOptions& options = {});
 // Computes the skill's level with the character's mental mode and current attributes,
 // files a copy (the spells list for a spell, else the skills list) and calls
 // speccalc_DoSpecialCalcSkillProc with the filed copy.
-HostOperationResult AddSkill(CChar_Character& character, const CChar_Skill_Base& record, const AddOptions& options = {});
+HostOperationResult AddSkill(CChar_Character& character, const CChar_Skill_Base& record,
+                             const AddOptions& options = {});
 // Adds a copy of the style and finishes it (its points, and its skills recalculated
 // through the skill entry point with the host's switch).
 HostOperationResult AddStyle(CChar_Character& character, const CChar_Martial_Arts_Style& style);

@@ -86,19 +86,13 @@ void CheckBook(const CString& book) {
 }
 
 void CheckOpen(const CBookCatalog& catalog) {
-  const BookStatus& status = catalog.Status();
-  if (status.entry.empty()) Refuse(Utf8(status.book) + ": " + Utf8(status.error));
-  if (!catalog.IsOpen()) {
-    Refuse(Utf8(status.book) + ": cannot open the reference database " + Utf8(status.path) + ": " +
-           Utf8(status.error));
-  }
+  if (!catalog.IsOpen()) Refuse(Utf8(catalog.Status().book) + ": " + Utf8(BookProblem(catalog.Status())));
 }
 
 // The rows of one table that the reference names; a variant's name may also be its
 // [Sub-ID]. None when the table cannot be read.
 std::optional<std::vector<CReferenceRow>> MatchingRows(CBookCatalog& catalog, ItemKind rows, const CString& category,
-                                                       const BookReference& reference, bool bySubName,
-                                                       CString& error) {
+                                                       const BookReference& reference, bool bySubName, CString& error) {
   if (reference.identifier) return catalog.RowsWithIdentifier(rows, category, *reference.identifier, error);
   return catalog.Rows(rows, category, error, [&](const CReferenceRow& row) {
     return SameEntryName(row.GetName(), reference.name) ||
@@ -116,8 +110,8 @@ std::string Suggestions(CBookCatalog& catalog, std::span<const BookKind> kinds, 
     const auto rows = catalog.Rows(Info(kind).rows, Info(kind).category, error,
                                    [&](const CReferenceRow& row) { return EntryNameContains(row.GetName(), name); });
     for (const CReferenceRow& row : rows.value_or(std::vector<CReferenceRow>{})) {
-      found.push_back(Utf8(row.GetName()) + " (" + Info(kind).category + " " + std::to_string(row.GetLong("Identifier")) +
-                      ")");
+      found.push_back(Utf8(row.GetName()) + " (" + Info(kind).category + " " +
+                      std::to_string(row.GetLong("Identifier")) + ")");
     }
   }
   if (found.empty() || name.empty()) return {};
@@ -212,9 +206,9 @@ std::unique_ptr<CObject> AdvantageFromRow(const BookRow& entry, const RecordChoi
     skillIdentifier = found.row.GetLong("Identifier");
     skillBook = found.row.GetBookCode();
   }
-  auto record = std::make_unique<CChar_Ad_Disad>(entry.row.GetLong("Identifier"), 0.0, choices.description.value_or(""),
-                                                 entry.row.GetBookCode(), skillIdentifier, skillBook,
-                                                 Info(entry.kind).category);
+  auto record =
+      std::make_unique<CChar_Ad_Disad>(entry.row.GetLong("Identifier"), 0.0, choices.description.value_or(""),
+                                       entry.row.GetBookCode(), skillIdentifier, skillBook, Info(entry.kind).category);
   CString costText = entry.row.GetText("Cost");
   if (choices.variant) {
     const CReferenceRow variant = FindVariant(entry, *choices.variant);
@@ -316,10 +310,18 @@ std::unique_ptr<CObject> ItemFromRow(const BookRow& entry, const RecordChoices& 
   if (quantity < 0) Refuse(what + ": the quantity must be 0 or more");
   std::unique_ptr<CChar_Equipment_Base> item;
   switch (entry.kind) {
-    case BookKind::Armor: item = std::make_unique<CChar_Equipment_Armor>(); break;
-    case BookKind::Barding: item = std::make_unique<CChar_Equipment_Barding>(); break;
-    case BookKind::Weapon: item = MakeWeapon(entry.row); break;
-    default: item = std::make_unique<CChar_Equipment_Base>(); break;
+    case BookKind::Armor:
+      item = std::make_unique<CChar_Equipment_Armor>();
+      break;
+    case BookKind::Barding:
+      item = std::make_unique<CChar_Equipment_Barding>();
+      break;
+    case BookKind::Weapon:
+      item = MakeWeapon(entry.row);
+      break;
+    default:
+      item = std::make_unique<CChar_Equipment_Base>();
+      break;
   }
   item->SetIdentifier(entry.row.GetLong("Identifier"));
   item->SetName(entry.row.GetName());
@@ -369,8 +371,7 @@ BookRow FindBookRow(const BookReference& reference) {
   CBookCatalog catalog(reference.book);
   CheckOpen(catalog);
   const std::span<const BookKind> kinds = reference.kinds.empty() ? AllBookKinds() : reference.kinds;
-  const std::string where =
-      kinds.size() == 1 ? std::string(Info(kinds.front()).category) : std::string("entry");
+  const std::string where = kinds.size() == 1 ? std::string(Info(kinds.front()).category) : std::string("entry");
   std::vector<BookRow> found;
   for (const BookKind kind : kinds) {
     CString error;
@@ -398,9 +399,12 @@ BookRow FindBookRow(const BookReference& reference) {
 std::unique_ptr<CObject> RecordFromRow(const BookRow& row, const RecordChoices& choices) {
   const std::string what = RowText(Info(row.kind).category, row.row);
   switch (FamilyOf(row.kind)) {
-    case Family::Advantage: return AdvantageFromRow(row, choices, what);
-    case Family::Skill: return SkillFromRow(row, choices, what);
-    case Family::Item: return ItemFromRow(row, choices, what);
+    case Family::Advantage:
+      return AdvantageFromRow(row, choices, what);
+    case Family::Skill:
+      return SkillFromRow(row, choices, what);
+    case Family::Item:
+      return ItemFromRow(row, choices, what);
   }
   return nullptr;
 }

@@ -59,21 +59,22 @@ ItemKind BookKindRows(BookKind kind);
 // A row of one book: by identifier when one is given, else by name ([ID], compared
 // without regard to case).
 struct BookReference {
-  CString book{};                        // "B05"
+  CString book{};  // "B05"
   std::optional<int32_t> identifier{};
   CString name{};
-  std::vector<BookKind> kinds{};         // the kinds to look in; empty: every kind
+  std::vector<BookKind> kinds{};  // the kinds to look in; empty: every kind
 };
 
 // What the player chooses; each is optional, and a choice that the kind has no use
 // for is refused.
 struct RecordChoices {
-  std::optional<int32_t> level{};          // advantages and super powers; default 1 for a cost per level
-  std::optional<double> points{};          // skills: points spent (default 1); advantages: one of the costs listed
-  std::optional<CString> description{};    // advantages: the description (the shown name and its bonus)
-  std::optional<BookReference> variant{};  // advantages: a row of the entry's sub-table (its book: the entry's when empty)
-  std::optional<BookReference> skill{};    // advantages: the skill the record modifies (integer key and text key)
-  std::optional<int32_t> quantity{};       // items: how many (default 1), all carried
+  std::optional<int32_t> level{};        // advantages and super powers; default 1 for a cost per level
+  std::optional<double> points{};        // skills: points spent (default 1); advantages: one of the costs listed
+  std::optional<CString> description{};  // advantages: the description (the shown name and its bonus)
+  std::optional<BookReference>
+      variant{};  // advantages: a row of the entry's sub-table (its book: the entry's when empty)
+  std::optional<BookReference> skill{};  // advantages: the skill the record modifies (integer key and text key)
+  std::optional<int32_t> quantity{};     // items: how many (default 1), all carried
 };
 
 // A reference or choice that cannot be followed: the book cannot be read, no row or

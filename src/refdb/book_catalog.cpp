@@ -20,17 +20,28 @@ char Lower(char c) {
     return static_cast<char>(byte + 0x20);
   }
   switch (byte) {
-    case 0x8A: return static_cast<char>(0x9A);  // S with caron
-    case 0x8C: return static_cast<char>(0x9C);  // OE
-    case 0x8E: return static_cast<char>(0x9E);  // Z with caron
-    case 0x9F: return static_cast<char>(0xFF);  // Y with diaeresis
-    default: return c;
+    case 0x8A:
+      return static_cast<char>(0x9A);  // S with caron
+    case 0x8C:
+      return static_cast<char>(0x9C);  // OE
+    case 0x8E:
+      return static_cast<char>(0x9E);  // Z with caron
+    case 0x9F:
+      return static_cast<char>(0xFF);  // Y with diaeresis
+    default:
+      return c;
   }
 }
 
 bool SameLetter(char a, char b) { return Lower(a) == Lower(b); }
 
 }  // namespace
+
+CString BookProblem(const BookStatus& status) {
+  if (status.opens) return {};
+  if (status.entry.empty()) return status.error;
+  return "cannot open the reference database " + status.path + ": " + status.error;
+}
 
 std::vector<CString> BooksNamedByProfile() {
   std::vector<CString> books;
@@ -61,8 +72,8 @@ CBookCatalog::CBookCatalog(const CString& book) {
 }
 
 std::optional<std::vector<CReferenceRow>> CBookCatalog::Read(ItemKind kind, const CString& query,
-                                                             const std::vector<FieldValue>& parameters,
-                                                             CString& error, const RowFilter& keep) {
+                                                             const std::vector<FieldValue>& parameters, CString& error,
+                                                             const RowFilter& keep) {
   if (!IsOpen()) {
     error = m_status.error;
     return std::nullopt;
@@ -83,8 +94,8 @@ std::optional<std::vector<CReferenceRow>> CBookCatalog::Read(ItemKind kind, cons
   return rows;
 }
 
-std::optional<std::vector<CReferenceRow>> CBookCatalog::Rows(ItemKind kind, const CString& category,
-                                                             CString& error, const RowFilter& keep) {
+std::optional<std::vector<CReferenceRow>> CBookCatalog::Rows(ItemKind kind, const CString& category, CString& error,
+                                                             const RowFilter& keep) {
   if (!IsSafeCategory(category)) {
     error = "the category cannot name a table";
     return std::nullopt;

@@ -26,6 +26,10 @@ struct BookStatus {
   CString error;  // why it does not open
 };
 
+// What is wrong with the book, for the user: "the profile names no reference database
+// for the book" or "cannot open the reference database PATH: ERROR"; empty when it opens.
+CString BookProblem(const BookStatus& status);
+
 // Every book code (B01 ... B59) that the process-wide profile gives a database entry,
 // in book order.
 std::vector<CString> BooksNamedByProfile();

@@ -123,8 +123,10 @@ TEST_F(HostScriptTest, ScriptErrorsNameTheStepAndSaveNothing) {
       {R"js({"steps": [{"op": "remove", "list": "pets", "index": 0}]})js", "no list is called \"pets\""},
       {R"js({"steps": [{"op": "recompute", "list": "skills"}]})js", "step 1 (recompute): unknown field \"list\""},
       {R"js({"steps": [{"op": "set_attribute", "attribute": "XX", "value": 1}]})js", "must be one of ST, DX, IQ, HT"},
-      {R"js({"steps": [{"op": "set_attribute", "attribute": "IQ", "value": "9"}]})js", "\"value\" must be a whole number"},
-      {R"js({"steps": [{"op": "set_attribute", "attribute": "IQ", "value": 4294967306}]})js", "\"value\" is out of range"},
+      {R"js({"steps": [{"op": "set_attribute", "attribute": "IQ", "value": "9"}]})js",
+       "\"value\" must be a whole number"},
+      {R"js({"steps": [{"op": "set_attribute", "attribute": "IQ", "value": 4294967306}]})js",
+       "\"value\" is out of range"},
       {R"js({"steps": [{"op": "add_skill", "record": {"class": "CChar_Ad_Disad"}}]})js",
        "a CChar_Ad_Disad cannot stand where a CChar_Skill_Base is expected"},
       {R"js({"steps": [{"op": "add_skill", "record": {"book": "B05", "name": "X", "kind": "AD"}}]})js",
@@ -169,7 +171,7 @@ TEST_F(HostScriptTest, DemonstrationFromTheBooksMatchesItsWholeRecords) {
   if (!UseSampleBooks()) GTEST_SKIP() << "no sample books at " ZULPARVO_SAMPLE_PROFILE;
   std::vector<std::vector<uint8_t>> files;
   for (const fs::path& script : {fs::path(ZULPARVO_SOURCE_DIR "/data/demo/demo.json"),
-                                fs::path(ZULPARVO_SOURCE_DIR "/tests/cli/data/demo_records.json")}) {
+                                 fs::path(ZULPARVO_SOURCE_DIR "/tests/cli/data/demo_records.json")}) {
     SCOPED_TRACE(script.string());
     const fs::path saved = m_folder / (script.stem().string() + ".zul");
     const Json result = RunHostScript(ReadScript(script), script.parent_path(), [](const StepReport&) {}, {{}, saved});

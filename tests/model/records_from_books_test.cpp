@@ -17,7 +17,8 @@ namespace {
 class RecordsFromBooksTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!std::filesystem::exists(ZULPARVO_SAMPLE_PROFILE)) GTEST_SKIP() << "no sample books at " ZULPARVO_SAMPLE_PROFILE;
+    if (!std::filesystem::exists(ZULPARVO_SAMPLE_PROFILE))
+      GTEST_SKIP() << "no sample books at " ZULPARVO_SAMPLE_PROFILE;
     SetAppProfile(CProfile::Load(ZULPARVO_SAMPLE_PROFILE));
   }
   void TearDown() override {
@@ -37,18 +38,23 @@ TEST_F(RecordsFromBooksTest, EveryKindOfEntryMakesItsRecord) {
     const char* wanted;  // the keys of the record's JSON that are checked
   };
   const Case cases[] = {
-      {Named("B05", "honeyvoice charm"), {},
+      {Named("B05", "honeyvoice charm"),
+       {},
        R"js({"class": "CChar_Ad_Disad", "identifier": 42, "book_code": "B05", "category": "AD", "base_cost": 10,
            "cost": 10, "level": 0, "sub_identifier": 0, "description": ""})js"},
       // A cost per level: the level times the cost, which the level can be read back from.
-      {Named("B05", "Charisma"), {.level = 3},
+      {Named("B05", "Charisma"),
+       {.level = 3},
        R"js({"identifier": 11, "level": 3, "base_cost": 15, "cost": 15, "cost_per_level": 5})js"},
-      {Named("B05", "Wisp-Touched Gift"), {.points = 35, .variant = Named("B13", "Sung")},
+      {Named("B05", "Wisp-Touched Gift"),
+       {.points = 35, .variant = Named("B13", "Sung")},
        R"js({"base_cost": 35, "sub_identifier": 1, "sub_category": "AD-VARIANT", "sub_book_code": "B13"})js"},
       // A variant's own cost wins over the entry's first.
-      {Named("B05", "Comely Mien"), {.variant = BookReference{"", 2, "", {}}},
+      {Named("B05", "Comely Mien"),
+       {.variant = BookReference{"", 2, "", {}}},
        R"js({"identifier": 10, "base_cost": 15, "sub_identifier": 2, "sub_book_code": "B05"})js"},
-      {Named("B05", "Hobbled Stride"), {.variant = Named("", "Hobbled Stride, rooted")},
+      {Named("B05", "Hobbled Stride"),
+       {.variant = Named("", "Hobbled Stride, rooted")},
        R"js({"category": "DISAD", "base_cost": -25, "cost": -25, "sub_identifier": 3, "sub_category": "HOBBLED-STRIDE"})js"},
       {Named("B01", "Skill Modifier"),
        {.points = 6, .description = "Keen Climber (3)", .skill = Named("B05", "Ropestride")},
@@ -56,23 +62,30 @@ TEST_F(RecordsFromBooksTest, EveryKindOfEntryMakesItsRecord) {
            "text_key": "B05"})js"},
       {Named("B01", "Sun-Dazzled"), {}, R"js({"identifier": 52, "category": "RACDISAD", "cost": -10})js"},
       {Named("B34", "Unbreakable Frame"), {}, R"js({"category": "SUPER-AD", "cost": 40})js"},
-      {Named("B34", "Clouded Senses"), {}, R"js({"category": "DISAD", "level": 1, "cost": -5, "cost_per_level": -5})js"},
+      {Named("B34", "Clouded Senses"),
+       {},
+       R"js({"category": "DISAD", "level": 1, "cost": -5, "cost_per_level": -5})js"},
       // Groups: COMBAT-WEAPON (bit 3) and CW-MELEE (bit 25).
-      {Named("B05", "Staffplay"), {.points = 4},
+      {Named("B05", "Staffplay"),
+       {.points = 4},
        R"js({"class": "CChar_Skill_Base", "identifier": 61, "book_code": "B05", "skill_type": 2, "points": 4,
            "groups": 33554440, "name": ""})js"},
       {Named("B05", "Knit Bone"), {}, R"js({"class": "CChar_Skill_Spell", "skill_type": 6, "points": 1,
                                           "college_text": "Heal"})js"},
-      {Named("B05", "Tidespeech"), {.points = 2},
+      {Named("B05", "Tidespeech"),
+       {.points = 2},
        R"js({"class": "CChar_Skill_DefaultLanguage", "identifier": 2, "skill_type": 6, "groups": 256})js"},
-      {Named("B05", "Hooking Parry"), {},
+      {Named("B05", "Hooking Parry"),
+       {},
        R"js({"class": "CChar_Skill_Maneuver", "skill_type": 26, "default_source": "Staffplay",
            "default_source_identifier": 61, "default_modifier": -2, "default_text_1": "B05",
            "default_text_2": "SKILL"})js"},
-      {Named("B34", "Mirrorpace"), {.level = 2, .points = 3},
+      {Named("B34", "Mirrorpace"),
+       {.level = 2, .points = 3},
        R"js({"class": "CChar_Skill_SuperPower", "power_level": 2, "cost_per_level": 15, "first_level_cost": 15,
            "power_cost": 30, "points": 3, "groups": 268435460})js"},
-      {Named("B05", "Waxed Lantern"), {.quantity = 2},
+      {Named("B05", "Waxed Lantern"),
+       {.quantity = 2},
        R"js({"class": "CChar_Equipment_Base", "identifier": 2, "name": "Waxed Lantern", "weight": 2, "quantity": 2,
            "carried_quantity": 2})js"},
       {Named("B05", "Quilted Jerkin"), {}, R"js({"class": "CChar_Equipment_Armor", "weight": 6, "quantity": 1})js"},
@@ -105,8 +118,10 @@ TEST_F(RecordsFromBooksTest, ReferencesThatCannotBeFollowedSayWhy) {
   };
   const Case cases[] = {
       {Named("B05", "Honeyvoice"), {}, "B05 has no entry named \"Honeyvoice\"; did you mean Honeyvoice Charm (AD 42)?"},
-      {{"B05", 42, "", {}}, {}, "B05 has several entries with identifier 42: B05 AD 42 Honeyvoice Charm, "
-                                "B05 DISAD 42 Hobbled Stride; give the kind"},
+      {{"B05", 42, "", {}},
+       {},
+       "B05 has several entries with identifier 42: B05 AD 42 Honeyvoice Charm, "
+       "B05 DISAD 42 Hobbled Stride; give the kind"},
       {{"B05", 7, "", {BookKind::Spell}}, {}, "B05 has no SPELLS with identifier 7"},
       {Named("B05", "Staffplay", {BookKind::SuperPower}), {}, "B05 has no SUPER-POWERS named \"Staffplay\""},
       {Named("B05", "Knotted Hide"), {.points = 12}, "B05 AD 40 Knotted Hide costs one of 10, 25, not 12"},
@@ -140,9 +155,11 @@ TEST(CostText, ListsOfCostsAndCostsPerLevel) {
     std::optional<double> perLevel;
   };
   const Case cases[] = {
-      {"10", {10}, {}},          {" -5/-15/-25 ", {-5, -15, -25}, {}}, {"+2.5/5", {2.5, 5}, {}},
-      {"5/Level", {}, 5},        {"varies", {}, {}},                   {"", {}, {}},
-      {"5/", {}, {}},            {"10 points", {}, {}},                {"nan", {}, {}},
+      {"10", {10}, {}},         {" -5/-15/-25 ", {-5, -15, -25}, {}},
+      {"+2.5/5", {2.5, 5}, {}}, {"5/Level", {}, 5},
+      {"varies", {}, {}},       {"", {}, {}},
+      {"5/", {}, {}},           {"10 points", {}, {}},
+      {"nan", {}, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
