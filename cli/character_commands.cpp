@@ -219,8 +219,9 @@ void AddShownValues(CObject& record, Json& json) {
   if (!json.is_object()) return;
   if (const CString name = ShownName(record); !name.empty()) json["shown_name"] = BytesToUtf8(name);
   if (auto* skill = DynamicDownCast<CChar_Skill_Base>(&record)) json["total_level"] = skill->GetTotalLevel();
-  if (auto* item = DynamicDownCast<CChar_Equipment_Base>(&record))
+  if (auto* item = DynamicDownCast<CChar_Equipment_Base>(&record)) {
     json["effective_weight"] = item->GetEffectiveWeight();
+  }
   ShownValues visitor(json);
   record.VisitFields(visitor);
 }
@@ -230,7 +231,7 @@ std::string CharacterName(const Json& json) { return json.value("descriptive_tex
 
 // Runs `each` for every file; a file that cannot be read is one error line, and the
 // others are still done.
-int ForEachCharacter(const std::vector<std::string>& files, const GlobalOptions& global,
+int ForEachCharacter(const std::vector<std::string>& files,
                      const std::function<void(const std::string&, CChar_Character&, const CString&, Json&)>& each) {
   int status = kExitOk;
   for (const std::string& file : files) {
@@ -238,8 +239,7 @@ int ForEachCharacter(const std::vector<std::string>& files, const GlobalOptions&
       CString version;
       auto character = LoadCharacter(file, &version);
       Json json = RecordToJson(*character);
-      ReportUnreadableBooks(json, global);
-      ShowOtherMessages([&] { each(file, *character, version, json); });
+      each(file, *character, version, json);
     } catch (const CCharacterFileException& error) {
       status = Fail(error.what());
     }
@@ -269,38 +269,38 @@ CommandRunner SetUpShow(CLI::App& app, const GlobalOptions& global) {
   return [options, &global] {
     Json all = Json::array();
     std::size_t shown = 0;
-    const int status = ForEachCharacter(
-        options->files, global,
-        [&](const std::string& file, CChar_Character& character, const CString& version, Json& json) {
-          if (options->json) {
-            AddShownValues(character, json);
-            json["file"] = file;
-            json["file_version"] = BytesToUtf8(version);
-            json["derived"] = DerivedValues(character);
-            all.push_back(std::move(json));
-            return;
-          }
-          std::ostringstream out;
-          const std::string name = CharacterName(json);
-          out << (shown++ == 0 ? "" : "\n") << (name.empty() ? "(a character without a name)" : name) << "\n";
-          out << file << ": character file version " << BytesToUtf8(version) << "\n";
-          ShowCharacter(out, character);
-          std::cout << out.str();
-        });
+    const auto show = [&](const std::string& file, CChar_Character& character, const CString& version, Json& json) {
+      ReportUnreadableBooks(json, global);
+      if (options->json) {
+        ShowOtherMessages([&] { AddShownValues(character, json); });
+        json["file"] = file;
+        json["file_version"] = BytesToUtf8(version);
+        json["derived"] = DerivedValues(character);
+        all.push_back(std::move(json));
+        return;
+      }
+      std::ostringstream out;
+      const std::string name = CharacterName(json);
+      out << (shown++ == 0 ? "" : "\n") << (name.empty() ? "(a character without a name)" : name) << "\n";
+      out << file << ": character file version " << BytesToUtf8(version) << "\n";
+      ShowOtherMessages([&] { ShowCharacter(out, character); });
+      std::cout << out.str();
+    };
+    const int status = ForEachCharacter(options->files, show);
     if (options->json) PrintJson(options->files, all);
     return status;
   };
 }
 
-CommandRunner SetUpExport(CLI::App& app, const GlobalOptions& global) {
+CommandRunner SetUpExport(CLI::App& app, const GlobalOptions&) {
   auto options = std::make_shared<FilesOptions>();
   app.add_option("FILE", options->files, "Character files (- for standard input)")->required();
   app.footer(HelpFooter({"zulparvo export hero.zul > hero.json", "zulparvo export a.zul b.zul | jq '.[].st'"},
                         "docs/json-keys.md"));
-  return [options, &global] {
+  return [options] {
     Json all = Json::array();
     const int status = ForEachCharacter(
-        options->files, global,
+        options->files,
         [&](const std::string&, CChar_Character&, const CString&, Json& json) { all.push_back(std::move(json)); });
     if (!all.empty()) PrintJson(options->files, all);
     return status;

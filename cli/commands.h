@@ -9,6 +9,7 @@
 
 #include "model/character.h"
 #include "model/json/json_codec.h"
+#include "platform/message_sink.h"
 
 namespace zulparvo::cli {
 
@@ -63,8 +64,12 @@ bool HaveProfile(const GlobalOptions& global, const std::string& without);
 // character's records come from and that cannot be read (its code and why).
 void ReportUnreadableBooks(const Json& character, const GlobalOptions& global);
 
-// Runs `show` while holding back the messages of failed database opens (which
-// ReportUnreadableBooks tells once); any other message is shown afterwards.
+// The messages without those of failed database opens (the database's error text and
+// the "Failure to open Database: " after it), which ReportUnreadableBooks tells once.
+std::vector<CMessageCollector::Message> WithoutOpenFailures(const std::vector<CMessageCollector::Message>& messages);
+
+// Runs `work` while holding back the messages it shows; then shows those that are not
+// about failed database opens.
 void ShowOtherMessages(const std::function<void()>& work);
 
 // Prints "zulparvo: message" on standard error and returns kExitInvalidInput.

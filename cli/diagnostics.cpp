@@ -83,19 +83,24 @@ void ReportUnreadableBooks(const Json& character, const GlobalOptions& global) {
   }
 }
 
+std::vector<CMessageCollector::Message> WithoutOpenFailures(const std::vector<CMessageCollector::Message>& messages) {
+  std::vector<CMessageCollector::Message> kept;
+  for (std::size_t i = 0; i < messages.size(); ++i) {
+    const bool failure = messages[i].text.starts_with(kOpenFailure);
+    const bool beforeFailure = i + 1 < messages.size() && messages[i + 1].text.starts_with(kOpenFailure);
+    if (!failure && !beforeFailure) kept.push_back(messages[i]);
+  }
+  return kept;
+}
+
 void ShowOtherMessages(const std::function<void()>& work) {
   std::vector<CMessageCollector::Message> messages;
   {
     const CMessageCollector collector;
     work();
-    messages = collector.Messages();
+    messages = WithoutOpenFailures(collector.Messages());
   }
-  // A failed open shows the database's error text and then kOpenFailure; both go.
-  for (std::size_t i = 0; i < messages.size(); ++i) {
-    const bool failure = messages[i].text.starts_with(kOpenFailure);
-    const bool beforeFailure = i + 1 < messages.size() && messages[i + 1].text.starts_with(kOpenFailure);
-    if (!failure && !beforeFailure) AfxMessageBox(messages[i].text, messages[i].icon);
-  }
+  for (const auto& message : messages) AfxMessageBox(message.text, message.icon);
 }
 
 }  // namespace zulparvo::cli

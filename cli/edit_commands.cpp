@@ -41,7 +41,7 @@ std::FILE* ReportStream(const std::string& file) { return IsStandardStream(file)
 void PrintLines(std::FILE* out, const std::vector<CString>& lines,
                 const std::vector<CMessageCollector::Message>& shown) {
   for (const CString& line : lines) std::fprintf(out, "    %s\n", BytesToUtf8(line).c_str());
-  for (const auto& message : shown) std::fprintf(out, "    [message] %s\n", BytesToUtf8(message.text).c_str());
+  for (const auto& message : WithoutOpenFailures(shown)) std::fprintf(out, "    [message] %s\n", BytesToUtf8(message.text).c_str());
 }
 
 std::unique_ptr<CChar_Character> LoadForChange(const std::string& file) {
@@ -114,7 +114,7 @@ bool HasSpecialCalculations(CharacterList list) {
          list == CharacterList::Skills || list == CharacterList::Spells;
 }
 
-int Remove(const std::string& file, const std::string& listName, std::size_t index) {
+int Remove(const std::string& file, const std::string& listName, std::size_t index, const GlobalOptions& global) {
   const std::optional<CharacterList> list = ListFromName(listName);
   if (!list) {
     std::string names;
@@ -132,7 +132,9 @@ int Remove(const std::string& file, const std::string& listName, std::size_t ind
       return Fail(file + ": the " + listName + " list holds " + std::to_string(size) + " records (from index 0); " +
                   "zulparvo show " + file + " lists them");
     }
-    const CString name = ShownName(*character->GetList(*list).GetAt(index));
+    CObject& record = *character->GetList(*list).GetAt(index);
+    ReportUnreadableBooks(RecordToJson(record), global);
+    const CString name = ShownName(record);
     const HostOperationResult done = RemoveRecord(*character, *list, index);
     SaveCharacter(file, *character);
     std::FILE* out = ReportStream(file);
@@ -171,7 +173,7 @@ CommandRunner SetUpAdd(CLI::App& app, const GlobalOptions& global) {
   return [o, &global] { return Add(*o, global); };
 }
 
-CommandRunner SetUpRemove(CLI::App& app, const GlobalOptions&) {
+CommandRunner SetUpRemove(CLI::App& app, const GlobalOptions& global) {
   auto file = std::make_shared<std::string>();
   auto list = std::make_shared<std::string>();
   auto index = std::make_shared<std::size_t>();
@@ -180,7 +182,7 @@ CommandRunner SetUpRemove(CLI::App& app, const GlobalOptions&) {
   app.add_option("INDEX", *index, "The record's place in the list, from 0, in the order show lists them")->required();
   app.footer(
       HelpFooter({"zulparvo remove hero.zul advantages 0", "zulparvo remove hero.zul skills 2"}, "docs/commands.md"));
-  return [file, list, index] { return Remove(*file, *list, *index); };
+  return [file, list, index, &global] { return Remove(*file, *list, *index, global); };
 }
 
 }  // namespace zulparvo::cli
