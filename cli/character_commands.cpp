@@ -156,8 +156,8 @@ void ShowCharacter(std::ostream& out, CChar_Character& c) {
   };
   std::string checks;
   for (const auto& [check, name] : kChecks) {
-    if (c.GetCheck(check) != 0)
-      checks += (checks.empty() ? "" : ", ") + std::string(name) + " " + Signed(c.GetCheck(check));
+    if (c.GetCheck(check) == 0) continue;
+    checks += (checks.empty() ? "" : ", ") + std::string(name) + " " + Signed(c.GetCheck(check));
   }
   if (!checks.empty()) out << "Checks       " << checks << "\n";
   ShowAdvantages(out, "Advantages", c.GetAdvantages());

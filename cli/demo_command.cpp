@@ -33,8 +33,9 @@ std::string Describe(const StepReport& report) {
   if (op == "add_style") return "Studies the style " + report.subject;
   if (op == "special_calc") return "Runs the special calculations of " + report.subject + " again";
   if (op == "set_attribute") return "Sets " + step.value("attribute", "") + " to " + step["value"].dump();
-  if (op == "update_iq_skills")
+  if (op == "update_iq_skills") {
     return "IQ-dependent skills follow IQ " + step["old"].dump() + " to " + step["new"].dump();
+  }
   if (op == "buy_off_disadvantage") {
     return "Buys off " + report.subject + (report.result == 1 ? "" : " (refused)");
   }

@@ -76,9 +76,9 @@ void ReportUnreadableBooks(const Json& character, const GlobalOptions& global) {
     if (catalog.IsOpen()) continue;
     reported.insert(book);
     const BookStatus& status = catalog.Status();
-    const std::string remedy = status.entry.empty()
-                                   ? "add \"" + book + " = FILE\" under [DATABASE] in " + global.profileLookedAt.string()
-                                   : "check that file";
+    const std::string profile = global.profileLookedAt.string();
+    const std::string remedy =
+        status.entry.empty() ? "add \"" + book + " = FILE\" under [DATABASE] in " + profile : "check that file";
     Fail(book + ": " + BytesToUtf8(BookProblem(status)) + "; its entries are shown without names (" + remedy + ")");
   }
 }

@@ -41,7 +41,9 @@ std::FILE* ReportStream(const std::string& file) { return IsStandardStream(file)
 void PrintLines(std::FILE* out, const std::vector<CString>& lines,
                 const std::vector<CMessageCollector::Message>& shown) {
   for (const CString& line : lines) std::fprintf(out, "    %s\n", BytesToUtf8(line).c_str());
-  for (const auto& message : WithoutOpenFailures(shown)) std::fprintf(out, "    [message] %s\n", BytesToUtf8(message.text).c_str());
+  for (const auto& message : WithoutOpenFailures(shown)) {
+    std::fprintf(out, "    [message] %s\n", BytesToUtf8(message.text).c_str());
+  }
 }
 
 std::unique_ptr<CChar_Character> LoadForChange(const std::string& file) {
@@ -71,8 +73,9 @@ int Add(const AddOptionsText& o, const GlobalOptions& global) {
   const std::optional<std::string> entry = Utf8ToBytes(o.entry);
   const std::optional<std::string> description = Utf8ToBytes(o.description);
   const std::optional<std::string> variant = Utf8ToBytes(o.variant);
-  if (!book || !entry || !description || !variant)
+  if (!book || !entry || !description || !variant) {
     return Fail("the texts must be of the 8-bit character set of the books");
+  }
   BookReference reference = Reference(*book, *entry);
   if (!o.kind.empty()) reference.kinds = {*BookKindFromCategory(o.kind)};
   RecordChoices choices;
@@ -83,8 +86,9 @@ int Add(const AddOptionsText& o, const GlobalOptions& global) {
   if (!o.variant.empty()) choices.variant = Reference("", *variant);
   if (!o.skill.empty()) {
     choices.skill = SkillReference(o.skill);
-    if (!choices.skill)
+    if (!choices.skill) {
       return Fail("--skill takes the skill's book and its name or identifier: --skill \"B05 Staffplay\"");
+    }
   }
   try {
     auto character = LoadForChange(o.file);
@@ -93,10 +97,11 @@ int Add(const AddOptionsText& o, const GlobalOptions& global) {
     const CMessageCollector messages;
     const HostOperationResult done = AddRecord(*character, *record);
     if (done.record == nullptr) return Fail(o.file + ": the entry was not filed; nothing is saved");
+    const CString name = ShownName(*done.record);
     SaveCharacter(o.file, *character);
     std::FILE* out = ReportStream(o.file);
     const bool item = std::ranges::find(ItemBookKinds(), row.kind) != ItemBookKinds().end();
-    std::fprintf(out, "Added %s (%s %s %d)%s\n", BytesToUtf8(ShownName(*done.record)).c_str(),
+    std::fprintf(out, "Added %s (%s %s %d)%s\n", BytesToUtf8(name).c_str(),
                  BytesToUtf8(row.row.GetBookCode()).c_str(), BookKindCategory(row.kind), row.row.GetLong("Identifier"),
                  item ? "" : (", " + Points(done.pointsSpent) + " points").c_str());
     PrintLines(out, done.changes, messages.Messages());

@@ -1,8 +1,7 @@
 #include "cli/host_script.h"
 
-#include <cstdio>
+#include <cstdint>
 #include <iterator>
-#include <limits>
 #include <memory>
 #include <set>
 
@@ -90,7 +89,6 @@ class Fields {
     Fail(std::string("\"") + key + "\" must be 0 or 1, not " + value.dump());
   }
 
-  const Json& Object() const { return m_object; }
   const std::string& Place() const { return m_place; }
 
  private:
@@ -348,16 +346,20 @@ constexpr auto kScriptOps = [] {
 // --- the script ----------------------------------------------------------------------
 
 // A path that a script names: relative, without "..", inside the script's folder.
+// A symbolic link that leads out of the folder is outside too.
 fs::path ScriptPath(const fs::path& folder, const Json& script, const char* key) {
-  const Json& value = script[key];
+  const Json& value = script.at(key);
   if (!value.is_string()) throw ScriptError(std::string("\"") + key + "\" must be a file name");
   const fs::path path(value.get<std::string>());
-  const auto climbs = std::ranges::any_of(path, [](const fs::path& part) { return part == ".."; });
+  const bool climbs = std::ranges::any_of(path, [](const fs::path& part) { return part == ".."; });
   const fs::path full = folder / path;
-  const fs::path inside = fs::weakly_canonical(folder.empty() ? fs::path(".") : folder);
-  const fs::path resolved = fs::weakly_canonical(full);
-  const auto [end, rest] = std::ranges::mismatch(inside, resolved);
-  if (path.empty() || path.is_absolute() || climbs || end != inside.end()) {
+  bool leadsOut = true;
+  try {
+    const fs::path inside = fs::weakly_canonical(folder.empty() ? fs::path(".") : folder);
+    leadsOut = std::ranges::mismatch(inside, fs::weakly_canonical(full)).in1 != inside.end();
+  } catch (const fs::filesystem_error&) {
+  }
+  if (path.empty() || path.is_absolute() || climbs || leadsOut) {
     throw ScriptError(std::string("\"") + key + "\": \"" + path.string() +
                       "\" is outside the script's folder; a script reads and writes only there (name other files "
                       "on the command line)");

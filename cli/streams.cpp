@@ -19,8 +19,9 @@ std::vector<uint8_t> ReadInput(const std::filesystem::path& path) {
   std::vector<uint8_t> bytes;
   uint8_t buffer[1 << 16];
   while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, stdin)) {
-    if (bytes.size() + got > kMaxFileSize)
+    if (bytes.size() + got > kMaxFileSize) {
       throw CFileException("standard input: more than " + std::to_string(kMaxFileSize >> 20) + " MB");
+    }
     bytes.insert(bytes.end(), buffer, buffer + got);
   }
   if (std::ferror(stdin)) throw CFileException("standard input: cannot be read");
