@@ -30,7 +30,7 @@ int Fail(const std::string& message) {
 }
 
 std::string HelpFooter(std::initializer_list<const char*> examples, const char* document) {
-  std::string footer = "\nExamples:\n";
+  std::string footer = "Examples:\n";
   for (const char* example : examples) footer += std::string("  ") + example + "\n";
   return footer + "\nRead " + document + " for more.";
 }

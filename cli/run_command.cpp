@@ -15,12 +15,12 @@ struct RunOptions {
 
 // The ops, one line each, for the help text.
 std::string OpsHelp() {
-  std::string text = "\nSteps (\"op\" and its fields):\n";
+  std::string text = "Steps (\"op\" and its fields):\n";
   for (const ScriptOp& op : ScriptOps()) {
     text += "  " + std::string(op.name) + (op.fields[0] != '\0' ? " (" + std::string(op.fields) + ")" : "") +
             "\n      " + op.help + "\n";
   }
-  return text;
+  return text + "\n";
 }
 
 }  // namespace
