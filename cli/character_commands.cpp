@@ -1,47 +1,33 @@
 // show, export and import: character files read, shown and converted.
 #include <cstdio>
-#include <fstream>
+#include <functional>
 #include <iostream>
 #include <sstream>
 
-#include "cli/commands.h"
-#include "model/json/json_codec.h"
 #include "base/text_encoding.h"
 #include "base/utilities.h"
+#include "cli/commands.h"
+#include "cli/host_script.h"
+#include "cli/streams.h"
+#include "frame/host_operations.h"
 #include "model/ad_disad.h"
 #include "model/character_file.h"
 #include "model/equipment_armor.h"
 #include "model/equipment_container.h"
+#include "model/json/json_codec.h"
 #include "model/martial_arts_style.h"
 #include "model/note.h"
 #include "model/skill_base.h"
 #include "model/transportation.h"
 #include "platform/archive.h"
+#include "platform/field_visitor.h"
 #include "platform/file_io.h"
 #include "platform/message_sink.h"
 #include "platform/profile.h"
 
 namespace zulparvo::cli {
 
-void InstallProfile(const GlobalOptions& global) {
-  const auto path = FindProfilePath(global.profile.empty() ? std::nullopt
-                                                           : std::optional<std::filesystem::path>(global.profile));
-  SetAppProfile(CProfile::Load(path));
-}
-
-int Fail(const std::string& message) {
-  std::fprintf(stderr, "zulparvo: %s\n", message.c_str());
-  return kExitInvalidInput;
-}
-
 namespace {
-
-// Loads the character; the reader's own message for a file that is not a character
-// file is folded into the one error line.
-std::unique_ptr<CChar_Character> Load(const std::string& file) {
-  CMessageCollector quiet;
-  return LoadCharacterFile(file);
-}
 
 std::string Signed(long value) { return (value >= 0 ? "+" : "") + LongtoString(value, 0); }
 std::string Real(double value, long decimals = 1) { return DoubletoString(value, decimals, 1, 0); }
@@ -141,20 +127,20 @@ void ShowTransportation(std::ostream& out, CTypedObArray<CChar_Transportation>& 
 }  // namespace
 
 void ShowCharacter(std::ostream& out, CChar_Character& c) {
-  out << "Attributes   ST " << c.GetCurrentST() << "  DX " << c.GetCurrentDX() << "  IQ " << c.GetCurrentIQ()
-      << "  HT " << c.GetCurrentHT() << "   (base " << c.GetST() << "/" << c.GetDX() << "/" << c.GetIQ() << "/"
-      << c.GetHT() << ", bonus " << Signed(c.GetSTBonus()) << "/" << Signed(c.GetDXBonus()) << "/"
-      << Signed(c.GetIQBonus()) << "/" << Signed(c.GetHTBonus()) << ")\n";
+  out << "Attributes   ST " << c.GetCurrentST() << "  DX " << c.GetCurrentDX() << "  IQ " << c.GetCurrentIQ() << "  HT "
+      << c.GetCurrentHT() << "   (base " << c.GetST() << "/" << c.GetDX() << "/" << c.GetIQ() << "/" << c.GetHT()
+      << ", bonus " << Signed(c.GetSTBonus()) << "/" << Signed(c.GetDXBonus()) << "/" << Signed(c.GetIQBonus()) << "/"
+      << Signed(c.GetHTBonus()) << ")\n";
   out << "Points       " << Real(c.GetPointsSpent()) << " spent, " << Real(c.GetPointsAvailable()) << " available\n";
   out << "Speed        " << c.GetSpeedSumText(false) << " (with extra " << c.GetSpeedSumText(true) << ")   move "
-      << c.GetMoveSumText(false, 1) << "   encumbrance " << c.GetEncumbranceLevel(1) << "/"
-      << c.GetEncumbranceLevel(2) << "\n";
+      << c.GetMoveSumText(false, 1) << "   encumbrance " << c.GetEncumbranceLevel(1) << "/" << c.GetEncumbranceLevel(2)
+      << "\n";
   out << "Defences     dodge " << c.GetDodgeValue() << " " << Signed(c.GetDodgeBonus()) << ", parry "
       << c.GetParryValue() << " " << Signed(c.GetParryBonus()) << ", block " << c.GetBlockValue() << " "
       << Signed(c.GetBlockBonus()) << ", PD " << Signed(c.GetPDBonus()) << ", DR " << Signed(c.GetDRBonus()) << "\n";
   out << "Bonuses      hit points " << Signed(c.GetHitPointBonus()) << ", fatigue " << Signed(c.GetFatigueBonus())
-      << ", spell fatigue " << Signed(c.GetSpellFatigueBonus()) << ", basic speed "
-      << Real(c.GetBasicSpeedBonus(), 2) << ", move " << Real(c.GetMoveBonus(), 2) << "\n";
+      << ", spell fatigue " << Signed(c.GetSpellFatigueBonus()) << ", basic speed " << Real(c.GetBasicSpeedBonus(), 2)
+      << ", move " << Real(c.GetMoveBonus(), 2) << "\n";
   static constexpr std::pair<CChar_Character::Check, const char*> kChecks[] = {
       {CChar_Character::Check::Reaction, "reaction"},
       {CChar_Character::Check::ReactionOppositeSex, "reaction (opposite sex)"},
@@ -170,7 +156,8 @@ void ShowCharacter(std::ostream& out, CChar_Character& c) {
   };
   std::string checks;
   for (const auto& [check, name] : kChecks) {
-    if (c.GetCheck(check) != 0) checks += (checks.empty() ? "" : ", ") + std::string(name) + " " + Signed(c.GetCheck(check));
+    if (c.GetCheck(check) == 0) continue;
+    checks += (checks.empty() ? "" : ", ") + std::string(name) + " " + Signed(c.GetCheck(check));
   }
   if (!checks.empty()) out << "Checks       " << checks << "\n";
   ShowAdvantages(out, "Advantages", c.GetAdvantages());
@@ -190,65 +177,160 @@ void ShowCharacter(std::ostream& out, CChar_Character& c) {
   ShowNotes(out, c.GetNotes());
   ShowStyles(out, c.GetMartialArtsStyles());
   ShowTransportation(out, c.GetTransportation());
-  for (const CharacterList list : {CharacterList::FurtherCostedRecords,
-                                   CharacterList::FurtherList}) {
+  for (const CharacterList list : {CharacterList::FurtherCostedRecords, CharacterList::FurtherList}) {
     const CObArray& records = c.GetList(list);
     if (!records.IsEmpty()) out << ListName(list) << ": " << records.GetSize() << " records\n";
   }
 }
 
-CommandRunner SetUpShow(CLI::App& app, const GlobalOptions&) {
-  auto file = std::make_shared<std::string>();
-  app.add_option("FILE", *file, "The character file")->required();
-  return [file] {
-    try {
-      auto character = Load(*file);
-      std::ostringstream out;
-      out << *file << ": character file version " << character->GetVersion() << "\n";
-      ShowCharacter(out, *character);
-      std::cout << out.str();
-      return kExitOk;
-    } catch (const CCharacterFileException& error) {
-      return Fail(error.what());
+namespace {
+
+// Adds to a record's JSON what `show` works out: the shown name (looked up in the books
+// when the record has none of its own), a skill's total level, an item's effective
+// weight; and the same for the records that it holds.
+void AddShownValues(CObject& record, Json& json);
+
+class ShownValues : public CFieldVisitor {
+ public:
+  explicit ShownValues(Json& json) : m_json(json) {}
+  void Integer(std::string_view, int32_t&) override {}
+  void Real(std::string_view, double&) override {}
+  void Text(std::string_view, CString&) override {}
+  void TextList(std::string_view, CStringArray&) override {}
+  void List(std::string_view key, CObArray& list) override {
+    Json* array = Field(key);
+    for (std::size_t i = 0; array != nullptr && i < list.GetSize() && i < array->size(); ++i) {
+      AddShownValues(*list.GetAt(i), (*array)[i]);
     }
+  }
+  void Object(std::string_view key, std::unique_ptr<CObject>& value, const CRuntimeClass*) override {
+    if (Json* object = Field(key); object != nullptr && value) AddShownValues(*value, *object);
+  }
+
+ private:
+  Json* Field(std::string_view key) {
+    const auto found = m_json.find(std::string(key));
+    return found != m_json.end() && !found->is_null() ? &*found : nullptr;
+  }
+  Json& m_json;
+};
+
+void AddShownValues(CObject& record, Json& json) {
+  if (!json.is_object()) return;
+  if (const CString name = ShownName(record); !name.empty()) json["shown_name"] = BytesToUtf8(name);
+  if (auto* skill = DynamicDownCast<CChar_Skill_Base>(&record)) json["total_level"] = skill->GetTotalLevel();
+  if (auto* item = DynamicDownCast<CChar_Equipment_Base>(&record)) {
+    json["effective_weight"] = item->GetEffectiveWeight();
+  }
+  ShownValues visitor(json);
+  record.VisitFields(visitor);
+}
+
+// The character's name: its first descriptive text.
+std::string CharacterName(const Json& json) { return json.value("descriptive_text_1", ""); }
+
+// Runs `each` for every file; a file that cannot be read is one error line, and the
+// others are still done.
+int ForEachCharacter(const std::vector<std::string>& files,
+                     const std::function<void(const std::string&, CChar_Character&, const CString&, Json&)>& each) {
+  int status = kExitOk;
+  for (const std::string& file : files) {
+    try {
+      CString version;
+      auto character = LoadCharacter(file, &version);
+      Json json = RecordToJson(*character);
+      each(file, *character, version, json);
+    } catch (const CCharacterFileException& error) {
+      status = Fail(error.what());
+    }
+  }
+  return status;
+}
+
+// One document for one file, an array for several.
+void PrintJson(const std::vector<std::string>& files, const Json& all) {
+  std::cout << (files.size() == 1 && all.size() == 1 ? all[0] : all).dump(2) << "\n";
+}
+
+struct FilesOptions {
+  std::vector<std::string> files;
+  bool json = false;
+};
+
+}  // namespace
+
+CommandRunner SetUpShow(CLI::App& app, const GlobalOptions& global) {
+  auto options = std::make_shared<FilesOptions>();
+  app.add_option("FILE", options->files, "Character files (- for standard input)")->required();
+  app.add_flag("--json", options->json,
+               "Print JSON for programs: export's keys plus shown names, total levels and derived values");
+  app.footer(HelpFooter({"zulparvo show hero.zul", "zulparvo show --json hero.zul | jq '.skills[].shown_name'"},
+                        "docs/commands.md"));
+  return [options, &global] {
+    Json all = Json::array();
+    std::size_t shown = 0;
+    const auto show = [&](const std::string& file, CChar_Character& character, const CString& version, Json& json) {
+      ReportUnreadableBooks(json, global);
+      if (options->json) {
+        ShowOtherMessages([&] { AddShownValues(character, json); });
+        json["file"] = file;
+        json["file_version"] = BytesToUtf8(version);
+        json["derived"] = DerivedValues(character);
+        all.push_back(std::move(json));
+        return;
+      }
+      std::ostringstream out;
+      const std::string name = CharacterName(json);
+      out << (shown++ == 0 ? "" : "\n") << (name.empty() ? "(a character without a name)" : name) << "\n";
+      out << file << ": character file version " << BytesToUtf8(version) << "\n";
+      ShowOtherMessages([&] { ShowCharacter(out, character); });
+      std::cout << out.str();
+    };
+    const int status = ForEachCharacter(options->files, show);
+    if (options->json) PrintJson(options->files, all);
+    return status;
   };
 }
 
 CommandRunner SetUpExport(CLI::App& app, const GlobalOptions&) {
-  auto file = std::make_shared<std::string>();
-  app.add_option("FILE", *file, "The character file")->required();
-  return [file] {
-    try {
-      auto character = Load(*file);
-      std::cout << RecordToJson(*character).dump(2) << "\n";
-      return kExitOk;
-    } catch (const CCharacterFileException& error) {
-      return Fail(error.what());
-    }
+  auto options = std::make_shared<FilesOptions>();
+  app.add_option("FILE", options->files, "Character files (- for standard input)")->required();
+  app.footer(HelpFooter({"zulparvo export hero.zul > hero.json", "zulparvo export a.zul b.zul | jq '.[].st'"},
+                        "docs/json-keys.md"));
+  return [options] {
+    Json all = Json::array();
+    const int status = ForEachCharacter(
+        options->files,
+        [&](const std::string&, CChar_Character&, const CString&, Json& json) { all.push_back(std::move(json)); });
+    if (!all.empty()) PrintJson(options->files, all);
+    return status;
   };
 }
 
 CommandRunner SetUpImport(CLI::App& app, const GlobalOptions&) {
   auto input = std::make_shared<std::string>();
   auto output = std::make_shared<std::string>();
-  app.add_option("FILE.json", *input, "The character as JSON (as export prints it)")->required();
-  app.add_option("-o,--output", *output, "The character file to write")->required();
+  app.add_option("FILE.json", *input, "The character as JSON, as export prints it (- for standard input)")->required();
+  app.add_option("-o,--output", *output, "The character file to write (- for standard output)")->required();
+  app.footer(HelpFooter({"zulparvo import hero.json -o hero.zul", "echo '{}' | zulparvo import - -o new.zul"},
+                        "docs/json-keys.md"));
   return [input, output] {
+    const std::string name = IsStandardStream(*input) ? "standard input" : *input;
     Json json;
     try {
-      const auto bytes = ReadFileBytes(*input);
+      const auto bytes = ReadInput(*input);
       json = Json::parse(bytes.begin(), bytes.end());
     } catch (const CFileException& error) {
       return Fail(error.what());
     } catch (const Json::parse_error& error) {
-      return Fail(*input + ": not valid JSON: " + error.what());
+      return Fail(name + ": not valid JSON: " + JsonProblem(error));
     }
     try {
       auto character = CharacterFromJson(json);
-      SaveCharacterFile(*output, *character);
+      SaveCharacter(*output, *character);
       return kExitOk;
     } catch (const JsonError& error) {
-      return Fail(*input + ": " + error.what());
+      return Fail(name + ": not a character that can be written: " + error.what());
     } catch (const CCharacterFileException& error) {
       return Fail(error.what());
     }

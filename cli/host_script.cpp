@@ -1,241 +1,460 @@
 #include "cli/host_script.h"
 
-#include <limits>
-#include <map>
-#include <optional>
+#include <cstdint>
+#include <iterator>
+#include <memory>
+#include <set>
 
-#include "frame/entry_points.h"
-#include "frame/module.h"
+#include "base/book_codes.h"
 #include "base/text_encoding.h"
+#include "cli/streams.h"
+#include "frame/entry_points.h"
+#include "frame/host_operations.h"
+#include "frame/module.h"
 #include "model/character_file.h"
+#include "model/equipment_base.h"
 #include "model/martial_arts_style.h"
 #include "platform/file_io.h"
 #include "platform/message_sink.h"
 #include "platform/profile.h"
+#include "refdb/book_catalog.h"
 
 namespace zulparvo::cli {
 
 namespace {
 
-// One step of the script, with typed access to its fields; every error names the step.
-class Step {
+namespace fs = std::filesystem;
+
+// The fields of one JSON object with typed access; every error names the place.
+class Fields {
  public:
-  Step(const Json& step, std::size_t index) : m_step(step), m_index(index) {
-    if (!step.is_object()) Fail("a step is an object with an \"op\"");
-    m_op = Text("op");
-  }
+  Fields(const Json& object, std::string place) : m_object(object), m_place(std::move(place)) {}
 
-  const std::string& Op() const { return m_op; }
+  [[noreturn]] void Fail(const std::string& what) const { throw ScriptError(m_place + ": " + what); }
 
-  [[noreturn]] void Fail(const std::string& what) const {
-    throw ScriptError("step " + std::to_string(m_index + 1) + (m_op.empty() ? "" : " (" + m_op + ")") + ": " + what);
-  }
-
+  bool Has(const char* key) const { return m_object.contains(key); }
   const Json& Field(const char* key) const {
-    const auto found = m_step.find(key);
-    if (found == m_step.end()) Fail(std::string("missing field \"") + key + "\"");
+    const auto found = m_object.find(key);
+    if (found == m_object.end()) Fail(std::string("missing field \"") + key + "\"");
     return *found;
   }
-  bool Has(const char* key) const { return m_step.contains(key); }
+  // Every key is one of the known ones.
+  void OnlyKeys(std::initializer_list<std::string_view> known) const {
+    for (const auto& [key, value] : m_object.items()) {
+      if (std::ranges::find(known, key) == known.end()) Fail("unknown field \"" + key + "\"");
+    }
+  }
 
   std::string Text(const char* key) const {
     const Json& value = Field(key);
     if (!value.is_string()) Fail(std::string("\"") + key + "\" must be a text");
     return value.get<std::string>();
   }
-  long Integer(const char* key) const {
+  // A text of the 8-bit encoding of the records.
+  CString Bytes(const char* key) const {
+    std::optional<std::string> bytes = Utf8ToBytes(Text(key));
+    if (!bytes) Fail(std::string("\"") + key + "\" holds a character that the 8-bit texts of the records cannot hold");
+    return *bytes;
+  }
+  int32_t Integer(const char* key) const {
     const Json& value = Field(key);
     if (!value.is_number_integer()) Fail(std::string("\"") + key + "\" must be a whole number");
-    return value.get<long>();
+    if (value.is_number_unsigned() ? value.get<uint64_t>() > uint64_t{INT32_MAX}
+                                   : (value.get<int64_t>() < INT32_MIN || value.get<int64_t>() > INT32_MAX)) {
+      Fail(std::string("\"") + key + "\" is out of range: " + value.dump());
+    }
+    return static_cast<int32_t>(value.get<int64_t>());
   }
-  long Integer(const char* key, long fallback) const { return Has(key) ? Integer(key) : fallback; }
+  std::optional<int32_t> OptionalInteger(const char* key) const {
+    return Has(key) ? std::optional(Integer(key)) : std::nullopt;
+  }
+  double Number(const char* key) const {
+    const Json& value = Field(key);
+    if (!value.is_number()) Fail(std::string("\"") + key + "\" must be a number");
+    return value.get<double>();
+  }
   bool Flag(const char* key, bool fallback) const {
     if (!Has(key)) return fallback;
     const Json& value = Field(key);
     if (value.is_boolean()) return value.get<bool>();
-    if (value.is_number_integer()) return value.get<long>() != 0;
-    Fail(std::string("\"") + key + "\" must be true or false");
+    if (value.is_number_integer() && (value == 0 || value == 1)) return value == 1;
+    Fail(std::string("\"") + key + "\" must be true or false (or 1 or 0)");
   }
-  std::unique_ptr<CObject> Record(const CRuntimeClass* required) const {
+  // The host's switch: 0 or 1 (or false or true).
+  int Switch(const char* key, int fallback) const {
+    if (!Has(key)) return fallback;
+    const Json& value = Field(key);
+    if (value.is_boolean()) return value.get<bool>() ? 1 : 0;
+    if (value.is_number_integer() && (value == 0 || value == 1)) return value.get<int>();
+    Fail(std::string("\"") + key + "\" must be 0 or 1, not " + value.dump());
+  }
+
+  const std::string& Place() const { return m_place; }
+
+ private:
+  const Json& m_object;
+  std::string m_place;
+};
+
+// --- references to the books ----------------------------------------------------------
+
+// The kinds that the field "kind" (a category word) allows among `allowed`.
+std::vector<BookKind> KindsOf(const Fields& fields, std::span<const BookKind> allowed) {
+  if (!fields.Has("kind")) return {allowed.begin(), allowed.end()};
+  const std::string word = fields.Text("kind");
+  const std::optional<BookKind> kind = BookKindFromCategory(word);
+  if (!kind || std::ranges::find(allowed, *kind) == allowed.end()) {
+    std::string words;
+    for (const BookKind k : allowed) words += (words.empty() ? "" : ", ") + std::string(BookKindCategory(k));
+    fields.Fail("\"kind\" must be one of " + words + ", not \"" + word + "\"");
+  }
+  return {*kind};
+}
+
+BookReference ReferenceFrom(const Fields& fields, std::span<const BookKind> allowed, bool bookRequired = true) {
+  BookReference reference;
+  if (bookRequired || fields.Has("book")) reference.book = fields.Bytes("book");
+  if (fields.Has("identifier")) {
+    reference.identifier = fields.Integer("identifier");
+  } else if (fields.Has("name")) {
+    reference.name = fields.Bytes("name");
+  } else {
+    fields.Fail("give the entry's \"name\" or \"identifier\"");
+  }
+  reference.kinds = KindsOf(fields, allowed);
+  return reference;
+}
+
+// A reference and the player's choices: { "book", "name" | "identifier", "kind",
+// "level", "points", "description", "variant", "skill", "quantity" }.
+std::pair<BookReference, RecordChoices> ReferenceAndChoices(const Fields& fields, std::span<const BookKind> allowed) {
+  fields.OnlyKeys(
+      {"book", "name", "identifier", "kind", "level", "points", "description", "variant", "skill", "quantity"});
+  std::pair<BookReference, RecordChoices> out{ReferenceFrom(fields, allowed), {}};
+  RecordChoices& choices = out.second;
+  choices.level = fields.OptionalInteger("level");
+  choices.quantity = fields.OptionalInteger("quantity");
+  if (fields.Has("points")) choices.points = fields.Number("points");
+  if (fields.Has("description")) choices.description = fields.Bytes("description");
+  if (fields.Has("variant")) {
+    const Json& variant = fields.Field("variant");
+    if (variant.is_string()) {
+      choices.variant = BookReference{{}, std::nullopt, fields.Bytes("variant"), {}};
+    } else if (variant.is_object()) {
+      const Fields inner(variant, fields.Place() + ".variant");
+      inner.OnlyKeys({"book", "name", "identifier"});
+      choices.variant = ReferenceFrom(inner, {}, false);
+    } else {
+      fields.Fail("\"variant\" must be the variant's name or { \"book\", \"name\" | \"identifier\" }");
+    }
+  }
+  if (fields.Has("skill")) {
+    const Json& skill = fields.Field("skill");
+    if (!skill.is_object()) fields.Fail("\"skill\" must be { \"book\", \"name\" | \"identifier\" }");
+    const Fields inner(skill, fields.Place() + ".skill");
+    inner.OnlyKeys({"book", "name", "identifier", "kind"});
+    choices.skill = ReferenceFrom(inner, SkillBookKinds());
+  }
+  return out;
+}
+
+// --- the steps ------------------------------------------------------------------------
+
+// One step of a script being run.
+class StepContext {
+ public:
+  StepContext(CChar_Character& target, const Json& step, std::size_t index, int scriptApply)
+      : character(target), fields(step, Place(step, index)), apply(scriptApply) {}
+
+  // "step 2 (add_skill)", which every error of the step begins with.
+  static std::string Place(const Json& step, std::size_t index) {
+    const Fields fields(step, "step " + std::to_string(index + 1));
+    if (!step.is_object()) fields.Fail("a step is an object with an \"op\"");
+    return fields.Place() + " (" + fields.Text("op") + ")";
+  }
+
+  // The record of the field "record": a whole record of the class, or a reference to a
+  // book's entry of one of the kinds (looked for among `searched`, when given, unless
+  // the reference names its kind).
+  std::unique_ptr<CObject> Record(const CRuntimeClass* required, std::span<const BookKind> kinds,
+                                  std::span<const BookKind> searched = {}) const {
+    const Json& value = fields.Field("record");
     try {
-      return RecordFromJson(Field("record"), required, "record");
+      if (value.is_object() && value.contains("book") && !value.contains("class")) {
+        if (kinds.empty()) fields.Fail("the record is given whole (with its \"class\"), not as an entry of a book");
+        auto [reference, choices] = ReferenceAndChoices(Fields(value, fields.Place() + ".record"), kinds);
+        if (!value.contains("kind") && !searched.empty()) reference.kinds.assign(searched.begin(), searched.end());
+        return RecordFromBook(reference, choices);
+      }
+      return RecordFromJson(value, required, "record");
     } catch (const JsonError& error) {
-      Fail(error.what());
+      fields.Fail(error.what());
+    } catch (const BookReferenceError& error) {
+      fields.Fail(error.what());
     }
   }
   CharacterList List() const {
-    const std::string name = Text("list");
+    const std::string name = fields.Text("list");
     const auto list = ListFromName(name);
-    if (!list) Fail("no list is called \"" + name + "\"");
+    if (!list) fields.Fail("no list is called \"" + name + "\"");
     return *list;
   }
-  std::size_t Index(std::size_t size) const {
-    const long index = Integer("index");
-    if (index < 0 || static_cast<std::size_t>(index) >= size) {
-      Fail("index " + std::to_string(index) + " is out of range (the list holds " + std::to_string(size) + ")");
-    }
+  std::size_t Index() const {
+    const int32_t index = fields.Integer("index");
+    if (index < 0) fields.Fail("\"index\" must be 0 or more");
     return static_cast<std::size_t>(index);
   }
+  AddOptions Options() const {
+    AddOptions options;
+    options.apply = fields.Switch("apply", apply);
+    options.keepRecords = fields.Flag("keep_records", false);
+    return options;
+  }
 
- private:
-  const Json& m_step;
-  std::size_t m_index;
-  std::string m_op;
+  CChar_Character& character;
+  Fields fields;
+  int apply;
+  CString subject;  // the shown name of a record that the step takes away
+  bool nameSubject = false;
 };
 
-// The shown name of a record, whatever its family.
-CString ShownName(CObject* record) {
-  if (auto* advantage = DynamicDownCast<CChar_Ad_Disad>(record)) return advantage->GetDisplayName();
-  if (auto* skill = DynamicDownCast<CChar_Skill_Base>(record)) return skill->GetDisplayName();
-  if (auto* style = DynamicDownCast<CChar_Martial_Arts_Style>(record)) return style->GetName();
-  return CString();
+// A step's result and the record it worked on.
+struct StepOutcome {
+  Json result;
+  CObject* record = nullptr;
+};
+
+StepOutcome Outcome(const HostOperationResult& done, bool entryPoint) {
+  return {entryPoint ? Json(done.result) : Json(nullptr), done.record};
 }
 
-class ScriptRun {
- public:
-  // With `nameSubjects`, each step notes the shown name of the record it works on (a
-  // name look-up may show messages of its own, so only an observer asks for it).
-  ScriptRun(CChar_Character& character, int apply, bool nameSubjects)
-      : m_character(character), m_apply(apply), m_nameSubjects(nameSubjects) {}
-
-  // The shown name of the record that the last step worked on.
-  const CString& Subject() const { return m_subject; }
-
-  Json Run(const Step& step) {
-    m_subject.clear();
-    const std::string& op = step.Op();
-    const int apply = static_cast<int>(step.Integer("apply", m_apply));
-    if (op == "add_advantage") return AddAdvantage(step, apply);
-    if (op == "add_skill") return AddSkill(step, apply);
-    if (op == "add_style") return AddStyle(step);
-    if (op == "special_calc") return SpecialCalc(step, apply);
-    if (op == "set_attribute") return SetAttribute(step);
-    if (op == "update_iq_skills") {
-      speccalc_UpdateSpecialIQSkills(step.Integer("old"), step.Integer("new"), &m_character);
-      return nullptr;
-    }
-    if (op == "buy_off_disadvantage") {
-      const std::size_t index = step.Index(m_character.GetDisadvantageCount());
-      NoteSubject(m_character.GetDisadvantageAt(index));
-      return m_character.BuyOffDisadvantage(index);
-    }
-    if (op == "remove") {
-      const CharacterList list = step.List();
-      const std::size_t index = step.Index(m_character.GetList(list).GetSize());
-      NoteSubject(m_character.GetList(list).GetAt(index));
-      m_character.RemoveRecord(list, index);
-      return nullptr;
-    }
-    if (op == "recompute") {
-      m_character.RecomputeDodgeValue();
-      m_character.RecomputeCarriedWeights();
-      return nullptr;
-    }
-    step.Fail("unknown op \"" + op + "\"");
+StepOutcome AddAdvantageStep(StepContext& s) {
+  s.fields.OnlyKeys({"op", "record", "category", "keep_records", "apply"});
+  AddOptions options = s.Options();
+  if (s.fields.Has("category")) options.category = s.fields.Bytes("category");
+  // A reference without a kind looks in the table of the step's category, when that
+  // is one of the six.
+  std::vector<BookKind> searched;
+  if (const auto kind = BookKindFromCategory(options.category);
+      kind && std::ranges::find(AdvantageBookKinds(), *kind) != AdvantageBookKinds().end()) {
+    searched = {*kind};
   }
+  const auto record = s.Record(ZP_RUNTIME_CLASS(CChar_Ad_Disad), AdvantageBookKinds(), searched);
+  return Outcome(AddAdvantage(s.character, static_cast<CChar_Ad_Disad&>(*record), options), true);
+}
 
- private:
-  Json AddAdvantage(const Step& step, int apply) {
-    auto record = step.Record(ZP_RUNTIME_CLASS(CChar_Ad_Disad));
-    auto& advantage = static_cast<CChar_Ad_Disad&>(*record);
-    const CString category = step.Has("category") ? step.Text("category") : advantage.GetCategory();
-    const auto list = ListForCategory(category);
-    if (!list || m_character.AddAdDisad(category, advantage) == 0) return 0;
-    CObject* filed = m_character.GetList(*list).GetLast();
-    NoteSubject(filed);
-    return speccalc_DoSpecialCalcAdProc(&m_character, filed, apply, step.Flag("keep_records", false));
+StepOutcome AddSkillStep(StepContext& s) {
+  s.fields.OnlyKeys({"op", "record", "apply"});
+  const auto record = s.Record(ZP_RUNTIME_CLASS(CChar_Skill_Base), SkillBookKinds());
+  return Outcome(AddSkill(s.character, static_cast<CChar_Skill_Base&>(*record), s.Options()), true);
+}
+
+StepOutcome AddEquipmentStep(StepContext& s) {
+  s.fields.OnlyKeys({"op", "record"});
+  const auto record = s.Record(ZP_RUNTIME_CLASS(CChar_Equipment_Base), ItemBookKinds());
+  return Outcome(AddItem(s.character, static_cast<CChar_Equipment_Base&>(*record)), false);
+}
+
+StepOutcome AddStyleStep(StepContext& s) {
+  s.fields.OnlyKeys({"op", "record"});
+  const auto record = s.Record(ZP_RUNTIME_CLASS(CChar_Martial_Arts_Style), {});
+  return Outcome(AddStyle(s.character, static_cast<CChar_Martial_Arts_Style&>(*record)), false);
+}
+
+StepOutcome SpecialCalcStep(StepContext& s) {
+  s.fields.OnlyKeys({"op", "list", "index", "keep_records", "apply"});
+  return Outcome(RunSpecialCalculation(s.character, s.List(), s.Index(), s.Options()), true);
+}
+
+StepOutcome SetAttributeStep(StepContext& s) {
+  s.fields.OnlyKeys({"op", "attribute", "value"});
+  static constexpr std::pair<const char*, Attribute> kAttributes[] = {
+      {"ST", Attribute::ST}, {"DX", Attribute::DX}, {"IQ", Attribute::IQ}, {"HT", Attribute::HT}};
+  const std::string name = s.fields.Text("attribute");
+  const int32_t value = s.fields.Integer("value");
+  for (const auto& [text, attribute] : kAttributes) {
+    if (name == text) return Outcome(SetAttribute(s.character, attribute, value), false);
   }
+  s.fields.Fail("\"attribute\" must be one of ST, DX, IQ, HT, not \"" + name + "\"");
+}
 
-  Json AddSkill(const Step& step, int apply) {
-    auto record = step.Record(ZP_RUNTIME_CLASS(CChar_Skill_Base));
-    auto& skill = static_cast<CChar_Skill_Base&>(*record);
-    skill.ComputeLevel(m_character.GetMentalMode(), m_character.GetCurrentST(), m_character.GetCurrentDX(),
-                       m_character.GetCurrentIQ(), m_character.GetCurrentHT());
-    const CharacterList list = skill.GetType() == "SP" ? CharacterList::Spells : CharacterList::Skills;
-    if (!m_character.AddSkillFamilyRecord(skill, "", -1)) return 0;
-    CObject* filed = m_character.GetList(list).GetLast();
-    NoteSubject(filed);
-    return speccalc_DoSpecialCalcSkillProc(&m_character, filed, apply);
+StepOutcome UpdateIQSkillsStep(StepContext& s) {
+  s.fields.OnlyKeys({"op", "old", "new"});
+  speccalc_UpdateSpecialIQSkills(s.fields.Integer("old"), s.fields.Integer("new"), &s.character);
+  return {};
+}
+
+// The shown name of the record at the index, before a step takes it away.
+void NoteLeaving(StepContext& s, CharacterList list, std::size_t index) {
+  if (s.nameSubject && index < s.character.GetList(list).GetSize()) {
+    s.subject = ShownName(*s.character.GetList(list).GetAt(index));
   }
+}
 
-  Json AddStyle(const Step& step) {
-    auto record = step.Record(ZP_RUNTIME_CLASS(CChar_Martial_Arts_Style));
-    m_character.AddStyle(static_cast<CChar_Martial_Arts_Style&>(*record));
-    NoteSubject(m_character.GetMartialArtsStyles().GetLast());
-    m_character.FinishLastStyle();
-    return nullptr;
-  }
+StepOutcome BuyOffStep(StepContext& s) {
+  s.fields.OnlyKeys({"op", "index"});
+  NoteLeaving(s, CharacterList::Disadvantages, s.Index());
+  return {BuyOffDisadvantage(s.character, s.Index()).result, nullptr};
+}
 
-  Json SpecialCalc(const Step& step, int apply) {
-    const CharacterList list = step.List();
-    CObArray& records = m_character.GetList(list);
-    CObject* record = records.GetAt(step.Index(records.GetSize()));
-    NoteSubject(record);
-    switch (list) {
-      case CharacterList::Advantages:
-      case CharacterList::Disadvantages:
-      case CharacterList::SuperAdvantages:
-      case CharacterList::SuperDisadvantages:
-        return speccalc_DoSpecialCalcAdProc(&m_character, record, apply, step.Flag("keep_records", false));
-      case CharacterList::Skills:
-      case CharacterList::Spells:
-        return speccalc_DoSpecialCalcSkillProc(&m_character, record, apply);
-      default:
-        step.Fail(std::string("the ") + ListName(list) + " list has no special calculations");
-    }
-  }
+StepOutcome RemoveStep(StepContext& s) {
+  s.fields.OnlyKeys({"op", "list", "index"});
+  NoteLeaving(s, s.List(), s.Index());
+  RemoveRecord(s.character, s.List(), s.Index());
+  return {};
+}
 
-  Json SetAttribute(const Step& step) {
-    const std::string attribute = step.Text("attribute");
-    const long value = step.Integer("value");
-    if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max()) {
-      step.Fail("the value " + std::to_string(value) + " is out of range");
-    }
-    const auto base = static_cast<int32_t>(value);
-    const int32_t oldIQ = m_character.GetCurrentIQ();
-    if (attribute == "ST") {
-      m_character.SetST(base);
-    } else if (attribute == "DX") {
-      m_character.SetDX(base);
-    } else if (attribute == "IQ") {
-      m_character.SetIQ(base);
-    } else if (attribute == "HT") {
-      m_character.SetHT(base);
-    } else {
-      step.Fail("\"attribute\" must be one of ST, DX, IQ, HT, not \"" + attribute + "\"");
-    }
-    if (m_character.GetCurrentIQ() != oldIQ) speccalc_UpdateSpecialIQSkills(oldIQ, m_character.GetCurrentIQ(), &m_character);
-    return nullptr;
-  }
+StepOutcome RecomputeStep(StepContext& s) {
+  s.fields.OnlyKeys({"op"});
+  s.character.RecomputeDodgeValue();
+  s.character.RecomputeCarriedWeights();
+  return {};
+}
 
-  void NoteSubject(CObject* record) {
-    if (m_nameSubjects) m_subject = ShownName(record);
-  }
-
-  CChar_Character& m_character;
-  int m_apply;
-  bool m_nameSubjects;
-  CString m_subject;
+struct OpEntry {
+  ScriptOp op;
+  StepOutcome (*run)(StepContext&);
 };
 
-std::unique_ptr<CChar_Character> MakeCharacter(const Json& script, const std::filesystem::path& folder) {
-  const auto found = script.find("character");
-  if (found == script.end()) return std::make_unique<CChar_Character>();
-  if (found->is_string()) {
-    try {
-      return LoadCharacterFile(folder / found->get<std::string>());
-    } catch (const CCharacterFileException& error) {
-      throw ScriptError(std::string("\"character\": ") + error.what());
-    }
+constexpr OpEntry kOps[] = {
+    {{"add_advantage", "record, category, keep_records, apply",
+      "files an advantage or disadvantage (AddAdDisad) and runs its special calculations"},
+     AddAdvantageStep},
+    {{"add_skill", "record, apply",
+      "computes a skill's or spell's level, files it, charges its points and runs its special calculations"},
+     AddSkillStep},
+    {{"add_equipment", "record", "files an item in the equipment, weapons or armor list"}, AddEquipmentStep},
+    {{"add_style", "record", "adds a martial-arts style and recalculates its skills"}, AddStyleStep},
+    {{"special_calc", "list, index, keep_records, apply",
+      "runs the special calculations of a record on the character again"},
+     SpecialCalcStep},
+    {{"set_attribute", "attribute, value", "sets ST, DX, IQ or HT; IQ-dependent skills follow a change of IQ"},
+     SetAttributeStep},
+    {{"update_iq_skills", "old, new", "moves the IQ-dependent skill bonuses from one IQ to another"},
+     UpdateIQSkillsStep},
+    {{"buy_off_disadvantage", "index", "buys off a disadvantage (1), or is refused with a message (0)"}, BuyOffStep},
+    {{"remove", "list, index", "removes a record and gives back what adding it charged"}, RemoveStep},
+    {{"recompute", "", "recomputes the dodge value and the carried weights"}, RecomputeStep},
+};
+
+constexpr auto kScriptOps = [] {
+  std::array<ScriptOp, std::size(kOps)> ops{};
+  for (std::size_t i = 0; i < ops.size(); ++i) ops[i] = kOps[i].op;
+  return ops;
+}();
+
+// --- the script ----------------------------------------------------------------------
+
+// A path that a script names: relative, without "..", inside the script's folder.
+// A symbolic link that leads out of the folder is outside too.
+fs::path ScriptPath(const fs::path& folder, const Json& script, const char* key) {
+  const Json& value = script.at(key);
+  if (!value.is_string()) throw ScriptError(std::string("\"") + key + "\" must be a file name");
+  const fs::path path(value.get<std::string>());
+  const bool climbs = std::ranges::any_of(path, [](const fs::path& part) { return part == ".."; });
+  const fs::path full = folder / path;
+  bool leadsOut = true;
+  try {
+    const fs::path inside = fs::weakly_canonical(folder.empty() ? fs::path(".") : folder);
+    leadsOut = std::ranges::mismatch(inside, fs::weakly_canonical(full)).in1 != inside.end();
+  } catch (const fs::filesystem_error&) {
+  }
+  if (path.empty() || path.is_absolute() || climbs || leadsOut) {
+    throw ScriptError(std::string("\"") + key + "\": \"" + path.string() +
+                      "\" is outside the script's folder; a script reads and writes only there (name other files "
+                      "on the command line)");
+  }
+  return full;
+}
+
+std::unique_ptr<CChar_Character> MakeCharacter(const Json& script, const fs::path& folder, const ScriptFiles& files) {
+  std::optional<fs::path> file = files.character;
+  if (!file && script.contains("character") && script["character"].is_string()) {
+    file = ScriptPath(folder, script, "character");
   }
   try {
-    return CharacterFromJson(*found);
+    if (file) return LoadCharacter(*file);
+    if (script.contains("character")) return CharacterFromJson(script["character"]);
+  } catch (const CCharacterFileException& error) {
+    throw ScriptError(std::string("\"character\": ") + error.what());
   } catch (const JsonError& error) {
     throw ScriptError(std::string("\"character\": ") + error.what());
   }
+  return std::make_unique<CChar_Character>();
 }
 
-Json Derived(const CChar_Character& c) {
+Json MessagesToJson(const std::vector<CMessageCollector::Message>& messages) {
+  Json out = Json::array();
+  for (const auto& message : messages) {
+    out.push_back({{"icon", MessageIconName(message.icon)}, {"text", BytesToUtf8(message.text)}});
+  }
+  return out;
+}
+
+void CollectBooks(const Json& value, std::set<std::string>& books) {
+  if (value.is_object()) {
+    for (const auto& [key, field] : value.items()) {
+      if (field.is_string() && key.ends_with("book_code") && IsBookCode(field.get<std::string>())) {
+        books.insert(field.get<std::string>());
+      }
+      CollectBooks(field, books);
+    }
+  } else if (value.is_array()) {
+    for (const Json& element : value) CollectBooks(element, books);
+  }
+}
+
+// Puts back the process-wide profile and the host's switch when a script ends.
+class HostSettings {
+ public:
+  HostSettings() : m_profile(GetAppProfile()), m_switch(GetSpecialCalculationSwitch()) {}
+  ~HostSettings() {
+    SetAppProfile(m_profile);
+    SetSpecialCalculationSwitch(m_switch);
+  }
+  HostSettings(const HostSettings&) = delete;
+  HostSettings& operator=(const HostSettings&) = delete;
+
+ private:
+  CProfile m_profile;
+  int m_switch;
+};
+
+}  // namespace
+
+std::span<const ScriptOp> ScriptOps() { return kScriptOps; }
+
+std::set<std::string> BooksOf(const Json& character) {
+  std::set<std::string> books;
+  CollectBooks(character, books);
+  return books;
+}
+
+std::string JsonProblem(const Json::parse_error& error) {
+  // "[json.exception.parse_error.101] parse error at line 1, column 9: syntax error ..."
+  std::string what = error.what();
+  const std::size_t colon = what.find(": ");
+  const std::size_t at = what.find(" at ");
+  if (colon == std::string::npos) return what;
+  std::string position = at != std::string::npos && at < colon ? what.substr(at + 4, colon - at - 4) : "";
+  return what.substr(colon + 2) + (position.empty() ? "" : " (" + position + ")");
+}
+
+Json ReadScript(const fs::path& file) {
+  std::vector<uint8_t> bytes;
+  try {
+    bytes = ReadInput(file);
+  } catch (const CFileException& error) {
+    throw ScriptError(error.what());
+  }
+  try {
+    return Json::parse(bytes.begin(), bytes.end());
+  } catch (const Json::parse_error& error) {
+    throw ScriptError(file.string() + ": not valid JSON: " + JsonProblem(error));
+  }
+}
+
+Json DerivedValues(const CChar_Character& c) {
   Json derived = Json::object();
   derived["current_st"] = c.GetCurrentST();
   derived["current_dx"] = c.GetCurrentDX();
@@ -252,72 +471,52 @@ Json Derived(const CChar_Character& c) {
   return derived;
 }
 
-Json MessagesToJson(const std::vector<CMessageCollector::Message>& messages, std::size_t from) {
-  Json out = Json::array();
-  for (std::size_t i = from; i < messages.size(); ++i) {
-    out.push_back({{"icon", MessageIconName(messages[i].icon)}, {"text", BytesToUtf8(messages[i].text)}});
-  }
-  return out;
-}
-
-}  // namespace
-
-Json ReadScript(const std::filesystem::path& file) {
-  std::vector<uint8_t> bytes;
-  try {
-    bytes = ReadFileBytes(file);
-  } catch (const CFileException& error) {
-    throw ScriptError(error.what());
-  }
-  try {
-    return Json::parse(bytes.begin(), bytes.end());
-  } catch (const Json::parse_error& error) {
-    throw ScriptError(file.string() + ": not valid JSON: " + error.what());
-  }
-}
-
-Json RunHostScript(const Json& script, const std::filesystem::path& folder, const StepObserver& observer) {
+Json RunHostScript(const Json& script, const fs::path& folder, const StepObserver& observer, const ScriptFiles& files) {
   if (!script.is_object()) throw ScriptError("a script is a JSON object");
   for (const auto& [key, value] : script.items()) {
     if (key != "profile" && key != "character" && key != "apply" && key != "steps" && key != "save") {
       throw ScriptError("unknown key \"" + key + "\"");
     }
   }
+  const int apply = Fields(script, "script").Switch("apply", 1);
+  const Json steps = script.value("steps", Json::array());
+  if (!steps.is_array()) throw ScriptError("\"steps\" must be a list");
+  std::optional<fs::path> save = files.save;
+  if (!save && script.contains("save")) save = ScriptPath(folder, script, "save");
+
+  const HostSettings restore;
   if (script.contains("profile")) {
-    if (!script["profile"].is_string()) throw ScriptError("\"profile\" must be a file name");
+    const fs::path profile = ScriptPath(folder, script, "profile");
+    if (!fs::is_regular_file(profile)) throw ScriptError("\"profile\": " + profile.string() + " does not exist");
     try {
-      SetAppProfile(CProfile::Load(folder / script["profile"].get<std::string>()));
+      SetAppProfile(CProfile::Load(profile));
     } catch (const std::exception& error) {
       throw ScriptError(std::string("\"profile\": ") + error.what());
     }
   }
-  int apply = 1;
-  if (script.contains("apply")) {
-    if (!script["apply"].is_number_integer() && !script["apply"].is_boolean()) throw ScriptError("\"apply\" must be 0 or 1");
-    apply = script["apply"].is_boolean() ? script["apply"].get<bool>() : script["apply"].get<int>();
-  }
-  const Json steps = script.value("steps", Json::array());
-  if (!steps.is_array()) throw ScriptError("\"steps\" must be a list");
-  if (script.contains("save") && !script["save"].is_string()) throw ScriptError("\"save\" must be a file name");
-
-  CMessageCollector messages;
   // The host's switch is the script's for the length of the script: styles read it.
-  const int previousSwitch = GetSpecialCalculationSwitch();
   SetSpecialCalculationSwitch(apply);
-  struct RestoreSwitch {
-    int value;
-    ~RestoreSwitch() { SetSpecialCalculationSwitch(value); }
-  } restoreSwitch{previousSwitch};
-  auto character = MakeCharacter(script, folder);
-  ScriptRun run(*character, apply, static_cast<bool>(observer));
+  CMessageCollector messages;
+  auto character = MakeCharacter(script, folder, files);
   Json results = Json::array();
   for (std::size_t i = 0; i < steps.size(); ++i) {
     const std::size_t logBefore = character->GetChangeLog().GetSize();
     const std::size_t messagesBefore = messages.Messages().size();
-    const Step step(steps[i], i);
-    results.push_back(run.Run(step));
+    StepContext step(*character, steps[i], i, apply);
+    step.nameSubject = static_cast<bool>(observer);
+    const std::string op = step.fields.Text("op");
+    const auto* entry = std::ranges::find_if(kOps, [&](const OpEntry& e) { return op == e.op.name; });
+    if (entry == std::end(kOps)) step.fields.Fail("unknown op \"" + op + "\"");
+    StepOutcome outcome;
+    try {
+      outcome = entry->run(step);
+    } catch (const HostOperationError& error) {
+      step.fields.Fail(error.what());
+    }
+    results.push_back(outcome.result);
     if (observer) {
-      StepReport report{i, steps[i], results.back(), BytesToUtf8(run.Subject()), {}, {}, *character};
+      if (outcome.record != nullptr) step.subject = ShownName(*outcome.record);
+      StepReport report{i, steps[i], results.back(), BytesToUtf8(step.subject), outcome.record, {}, {}, *character};
       const auto& log = character->GetChangeLog();
       for (std::size_t k = logBefore; k < log.GetSize(); ++k) report.changes.push_back(BytesToUtf8(log.GetAt(k)));
       for (std::size_t k = messagesBefore; k < messages.Messages().size(); ++k) {
@@ -332,12 +531,19 @@ Json RunHostScript(const Json& script, const std::filesystem::path& folder, cons
   Json result = Json::object();
   result["results"] = std::move(results);
   result["change_log"] = std::move(changeLog);
-  result["messages"] = MessagesToJson(messages.Messages(), 0);
+  result["messages"] = MessagesToJson(messages.Messages());
   result["character"] = RecordToJson(*character);
-  result["derived"] = Derived(*character);
-  if (script.contains("save")) {
+  result["derived"] = DerivedValues(*character);
+  for (const std::string& book : BooksOf(result["character"])) {
+    const CBookCatalog catalog(book);
+    if (catalog.IsOpen()) continue;
+    result["messages"].push_back(
+        {{"icon", "exclamation"},
+         {"text", book + ": " + BytesToUtf8(BookProblem(catalog.Status())) + "; its names cannot be looked up"}});
+  }
+  if (save) {
     try {
-      SaveCharacterFile(folder / script["save"].get<std::string>(), *character);
+      SaveCharacter(*save, *character);
     } catch (const CCharacterFileException& error) {
       throw ScriptError(std::string("\"save\": ") + error.what());
     }

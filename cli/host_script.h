@@ -1,16 +1,22 @@
 // Host scripts: a JSON object that plays the host. It builds or loads a character, adds
-// records the way the host adds them, calls the three entry points, and reports.
+// records the way the host adds them (whole records, or entries of the books named by
+// book and name or identifier), calls the three entry points, and reports.
 //
 //   { "profile": "FILE.ini", "character": "FILE" | { ... }, "apply": 1,
 //     "steps": [ { "op": "add_advantage", ... }, ... ], "save": "FILE" }
 //
-// Paths are taken relative to the script's folder. A script error (an unknown op, a
-// missing or mistyped field, an index out of range) ends the script and nothing is
-// saved; a refusal that the system itself reports with a message is not an error.
+// Paths are taken relative to the script's folder and must stay inside it; the command
+// line may name other files. A script error (an unknown op, a missing or mistyped
+// field, an index out of range, an entry the book does not have) ends the script and
+// nothing is saved; a refusal that the system itself reports with a message is not an
+// error. docs/host-scripts.md describes every op.
 #pragma once
 
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <set>
+#include <span>
 #include <stdexcept>
 #include <string>
 
@@ -29,17 +35,48 @@ struct StepReport {
   const Json& step;
   const Json& result;
   std::string subject;                // the shown name of the record the step worked on
-  std::vector<std::string> changes;  // the change messages the step added
+  const CObject* record;              // that record while it is on the character, else null
+  std::vector<std::string> changes;   // the change messages the step added
   std::vector<std::string> messages;  // the messages shown during the step
   const CChar_Character& character;
 };
 using StepObserver = std::function<void(const StepReport&)>;
 
-// Reads and parses a script file; ScriptError names the file and what is wrong.
+// Files that the command line names in place of the script's own, taken as given
+// (the script's own paths must stay inside its folder).
+struct ScriptFiles {
+  std::optional<std::filesystem::path> character;
+  std::optional<std::filesystem::path> save;
+};
+
+// One op of a script: its name, its fields and one line of help.
+struct ScriptOp {
+  const char* name;
+  const char* fields;
+  const char* help;
+};
+std::span<const ScriptOp> ScriptOps();
+
+// Reads and parses a script file ("-": standard input); ScriptError names the file and
+// what is wrong.
 Json ReadScript(const std::filesystem::path& file);
 
 // Runs the script and returns its result: { "results", "change_log", "messages",
-// "character", "derived" }. Throws ScriptError.
-Json RunHostScript(const Json& script, const std::filesystem::path& folder, const StepObserver& observer = {});
+// "character", "derived" }. The script's "profile" is the process-wide profile while it
+// runs, and the one before is put back afterwards, as the switch for special
+// calculations is. Throws ScriptError.
+Json RunHostScript(const Json& script, const std::filesystem::path& folder, const StepObserver& observer = {},
+                   const ScriptFiles& files = {});
+
+// The derived values of a character: current attributes, encumbrance levels, speed and
+// move sums.
+Json DerivedValues(const CChar_Character& character);
+
+// Every book code (B01 ... B59) that the records of a character's JSON carry.
+std::set<std::string> BooksOf(const Json& character);
+
+// "text (line 1, column 10)" for a JSON parse error: what the parser says, without the
+// parser's own codes.
+std::string JsonProblem(const Json::parse_error& error);
 
 }  // namespace zulparvo::cli

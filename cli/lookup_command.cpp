@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "base/text_encoding.h"
 #include "cli/commands.h"
 #include "model/json/json_codec.h"
-#include "base/text_encoding.h"
 #include "platform/message_sink.h"
 #include "refdb/search_processor.h"
 #include "refdb/table_names.h"
@@ -80,8 +80,8 @@ int Run(const LookupArguments& arguments) {
       return Fail(BytesToUtf8(result.path) + ": cannot open the reference database of " + arguments.book + ": " +
                   result.error);
     case LookupStatus::QueryFailed:
-      return Fail(BytesToUtf8(result.path) + ": cannot read " + BytesToUtf8(TableNameForCategory(*category)) +
-                  ": " + result.error);
+      return Fail(BytesToUtf8(result.path) + ": cannot read " + BytesToUtf8(TableNameForCategory(*category)) + ": " +
+                  result.error);
   }
   return Fail("unknown lookup result");
 }
@@ -99,6 +99,8 @@ CommandRunner SetUpLookup(CLI::App& app, const GlobalOptions&) {
   app.add_option("--kind", arguments->kind,
                  "The kind of row, for a category that is not one of a kind of record (a sub-table)")
       ->check(CLI::IsMember(kinds));
+  app.footer(HelpFooter({"zulparvo lookup B05 SKILL 61", "zulparvo lookup B05 AD-VARIANT 2 --kind advantage"},
+                        "docs/reference-databases.md"));
   return [arguments] { return Run(*arguments); };
 }
 

@@ -1,6 +1,5 @@
 // zulparvo: reads, writes, shows and converts character files and runs host scripts.
 #include <CLI/CLI.hpp>
-
 #include <array>
 #include <cstdio>
 #include <exception>
@@ -11,23 +10,28 @@ namespace zulparvo::cli {
 namespace {
 
 constexpr std::array kCommands{
-    Command{"show", "Show a character file in readable form", SetUpShow},
-    Command{"export", "Print a character file as JSON", SetUpExport},
+    Command{"show", "Show character files in readable form, or as JSON with shown names", SetUpShow},
+    Command{"export", "Print character files as JSON", SetUpExport},
     Command{"import", "Write a character file from JSON", SetUpImport},
+    Command{"add", "Add an entry of a book to a character and run its special calculations", SetUpAdd},
+    Command{"remove", "Remove a record from a character, giving back its points", SetUpRemove},
+    Command{"search", "Find the entries of the books by name", SetUpSearch},
+    Command{"books", "List the books that the profile names and what they hold", SetUpBooks},
+    Command{"lookup", "Print the rows of a reference database as JSON", SetUpLookup},
     Command{"run", "Run a host script and print its result as JSON", SetUpRun},
     Command{"demo", "Build a character step by step on the sample books and tell what happened", SetUpDemo},
-    Command{"lookup", "Print the rows of a reference database as JSON", SetUpLookup},
     Command{"picture", "Draw a bitmap file and write it as PNG", SetUpPicture},
     Command{"convert-db", "Convert a Jet database (.mdb, .accdb) into SQLite, or check a book's database", SetUpConvertDb},
 };
 
 int Main(int argc, char** argv) {
-  CLI::App app{"zulparvo: character files and special calculations for a point-based role-playing system",
-               "zulparvo"};
+  CLI::App app{"zulparvo: character files and special calculations for a point-based role-playing system", "zulparvo"};
   app.set_version_flag("--version", "zulparvo " ZULPARVO_VERSION);
   GlobalOptions global;
   app.add_option("--profile", global.profile, "The profile (INI file) to use")->check(CLI::ExistingFile);
   app.require_subcommand(0, 1);
+  app.footer(HelpFooter({"zulparvo demo --save hero.zul", "zulparvo show hero.zul", "zulparvo search staff"},
+                        "README.md, then docs/"));
   app.fallthrough();
 
   std::vector<std::pair<CLI::App*, CommandRunner>> runners;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/streams.h"
 #include "misc/dib_picture.h"
 #include "misc/surface.h"
 #include "platform/file_io.h"
@@ -51,7 +52,7 @@ std::optional<std::vector<uint8_t>> EncodePng(const CSurface& surface) {
 int DrawPicture(const PictureOptions& options) {
   std::vector<uint8_t> file;
   try {
-    file = ReadFileBytes(options.input);
+    file = ReadInput(options.input);
   } catch (const CFileException& error) {
     return Fail(error.what());
   }
@@ -77,7 +78,7 @@ int DrawPicture(const PictureOptions& options) {
   const auto png = EncodePng(surface);
   if (!png) return Fail(options.output + ": the PNG encoder refused the picture");
   try {
-    WriteFileAtomically(options.output, *png);
+    WriteOutput(options.output, *png);
   } catch (const CFileException& error) {
     return Fail(error.what());
   }
@@ -88,12 +89,15 @@ int DrawPicture(const PictureOptions& options) {
 
 CommandRunner SetUpPicture(CLI::App& app, const GlobalOptions&) {
   auto options = std::make_shared<PictureOptions>();
-  app.add_option("FILE.bmp", options->input, "The bitmap file")->required();
-  app.add_option("-o,--output", options->output, "The PNG file to write")->required();
+  app.add_option("FILE.bmp", options->input, "The bitmap file (- for standard input)")->required();
+  app.add_option("-o,--output", options->output, "The PNG file to write (- for standard output)")->required();
   app.add_option("--width", options->width, "Width of the drawing (default: the picture's)")
       ->check(CLI::Range(1, kMaxSide));
   app.add_option("--height", options->height, "Height of the drawing (default: the picture's)")
       ->check(CLI::Range(1, kMaxSide));
+  app.footer(
+      HelpFooter({"zulparvo picture mount.bmp -o mount.png", "zulparvo picture mount.bmp -o - --width 64 | display"},
+                 "docs/commands.md"));
   return [options] { return DrawPicture(*options); };
 }
 

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The zulparvo command as a user meets it: exit statuses, one clear error line that
-# names the file, and files that are never left half written.
+# names the file, and files that are never left half written; entries of the sample
+# books added, removed and searched; what it says when the profile or a book is missing.
 set -u
 zulparvo=$1
+samples=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -58,7 +60,7 @@ grep -qF "Hélène" "$work/hero2.json" || { echo "FAIL: export lost a character"
 # Bad JSON never leaves an output file, nor touches one that is there.
 printf '{"st": "x"}' >"$work/bad.json"
 expect 1 "import of a wrong type" -- "$zulparvo" import "$work/bad.json" -o "$work/new.zul"
-error_line "$work/bad.json: st: expected a whole number"
+error_line "$work/bad.json: not a character that can be written: st: expected a whole number"
 [ -e "$work/new.zul" ] && { echo "FAIL: a refused import left a file"; failures=$((failures + 1)); }
 cp "$work/hero.zul" "$work/keep.zul"
 printf '{"st": 1,' >"$work/cut.json"
@@ -67,6 +69,74 @@ error_line "$work/cut.json: not valid JSON"
 cmp -s "$work/hero.zul" "$work/keep.zul" || { echo "FAIL: a refused import changed the file"; failures=$((failures + 1)); }
 expect 1 "import to a folder that does not exist" -- "$zulparvo" import "$work/hero.json" -o "$work/no/such/x.zul"
 error_line "$work/no/such/x.zul"
+
+# Every subcommand's help ends with examples and names what to read.
+for command in show export import add remove search books lookup run demo picture; do
+  expect 0 "$command --help" -- "$zulparvo" "$command" --help
+  grep -q "^Examples:" "$work/out" && grep -qE "Read (docs/|README)" "$work/out" ||
+    { echo "FAIL: $command --help lacks examples or a document"; failures=$((failures + 1)); }
+done
+
+# Standard input and output stand for files; show and export take several files.
+expect 0 "import from standard input" -- sh -c "\"\$0\" import - -o - <\"\$1\" >\"\$2\"" "$zulparvo" "$work/hero.json" "$work/piped.zul"
+cmp -s "$work/hero.zul" "$work/piped.zul" || { echo "FAIL: import - -o - changed the bytes"; failures=$((failures + 1)); }
+expect 0 "export of two files" -- "$zulparvo" export "$work/hero.zul" - <"$work/hero.zul"
+[ "$(grep -c '"class": "CChar_Character"' "$work/out")" -eq 2 ] || { echo "FAIL: export of two files"; failures=$((failures + 1)); }
+
+# Entries of the sample books, added and removed; a refused change keeps the file whole.
+z() { "$zulparvo" --profile "$samples" "$@"; }
+has() { grep -qF -- "$1" "$work/out" || { echo "FAIL: output lacks '$1'"; cat "$work/out"; failures=$((failures + 1)); }; }
+printf '{"descriptive_text_1": "Ada"}' | "$zulparvo" import - -o "$work/ada.zul"
+expect 0 "add an advantage" -- z add "$work/ada.zul" B05 "honeyvoice charm"
+has "Added Honeyvoice Charm (B05 AD 42), 10.0 points"
+has "+2 to Reaction from Honeyvoice Charm"
+expect 0 "add a skill" -- z add "$work/ada.zul" B05 Staffplay --points 4
+cp "$work/ada.zul" "$work/before.zul"
+expect 1 "add an identifier of two kinds" -- z add "$work/ada.zul" B05 42
+error_line "B05 has several entries with identifier 42: B05 AD 42 Honeyvoice Charm, B05 DISAD 42 Hobbled Stride; give the kind"
+expect 1 "add a name the book lacks" -- z add "$work/ada.zul" B05 Staff
+error_line "did you mean Staffplay (SKILL 61)?"
+expect 1 "remove past the end" -- z remove "$work/ada.zul" skills 5
+error_line "the skills list holds 1 records"
+cmp -s "$work/ada.zul" "$work/before.zul" || { echo "FAIL: a refused change touched the file"; failures=$((failures + 1)); }
+expect 0 "remove the skill" -- z remove "$work/ada.zul" skills 0
+has "Removed Staffplay from skills, 4.0 points given back"
+expect 0 "remove the advantage" -- z remove "$work/ada.zul" advantages 0
+expect 0 "show --json" -- z show --json "$work/ada.zul"
+has '"points_available": 200.0'
+has '"file_version": "2.12"'
+expect 0 "show" -- z show "$work/ada.zul"
+[ "$(head -1 "$work/out")" = "Ada" ] || { echo "FAIL: show does not begin with the name"; failures=$((failures + 1)); }
+
+expect 0 "search across the books" -- z search gift
+has "B05  AD"
+has "Hedgewise Gift"
+expect 0 "search one kind as JSON" -- z search RECK --kind SKILL --json
+has '"name": "Star Reckoning"'
+expect 0 "books" -- z books
+has "SKILL 10"
+
+# What is said when the profile or a book is missing, each once per command.
+expect 1 "no profile" -- env -u ZULPARVO_PROFILE HOME="$work" XDG_CONFIG_HOME= "$zulparvo" search x
+error_line "no profile found (looked for $work/.config/zulparvo/zulparvo.ini)"
+expect 1 "ZULPARVO_PROFILE names no file" -- env ZULPARVO_PROFILE="$work/none.ini" "$zulparvo" books
+error_line "ZULPARVO_PROFILE names $work/none.ini, which is not a file"
+printf 'not a database' >"$work/broken.db"
+printf '[DATABASE]\nB05 = broken.db\n' >"$work/books.ini"
+cat >"$work/two.json" <<'JSON'
+{"advantages": [{"class": "CChar_Ad_Disad", "identifier": 1, "book_code": "B05", "category": "AD"},
+                {"class": "CChar_Ad_Disad", "identifier": 13, "book_code": "B05", "category": "AD"},
+                {"class": "CChar_Ad_Disad", "identifier": 10, "book_code": "B01", "category": "RACAD"},
+                {"class": "CChar_Ad_Disad", "identifier": 42, "book_code": "B01", "category": "RACAD"}]}
+JSON
+"$zulparvo" import "$work/two.json" -o "$work/two.zul"
+expect 0 "show with books that cannot be read" -- "$zulparvo" --profile "$work/books.ini" show "$work/two.zul" "$work/two.zul"
+[ "$(wc -l <"$work/err")" -eq 2 ] && grep -q "^zulparvo: B01: the profile names no reference database" "$work/err" &&
+  grep -q "^zulparvo: B05: cannot open the reference database" "$work/err" ||
+  { echo "FAIL: each book is not told once:"; cat "$work/err"; failures=$((failures + 1)); }
+printf '{"profile": "none.ini"}' >"$work/script.json"
+expect 1 "a script's missing profile" -- "$zulparvo" run "$work/script.json"
+error_line "none.ini does not exist"
 
 passed=$(grep -c '^expect ' "$0")
 echo "$((passed - failures)) passed, $failures failed"
