@@ -6,12 +6,8 @@
 
 #include "model/ad_disad.h"
 #include "model/enhancement_limitation.h"
-#include "model/skill_default.h"
 #include "model/skill_default_language.h"
 #include "model/skill_maneuver.h"
-#include "model/skill_martial_arts_maneuver.h"
-#include "model/skill_martial_arts_skill.h"
-#include "model/skill_ritual.h"
 #include "model/skill_spell.h"
 #include "model/skill_super_power.h"
 #include "platform/message_sink.h"
@@ -74,13 +70,9 @@ TEST(ReferenceName, EachRecordReadsItsOwnTableByItsKeys) {
       {SubEntryName(CChar_Enhancement_Limitation(4, -20.0, "", "LIMITATIONS", "B05"), "LIMITATIONS", "B34"),
        "Needs a Focus Pebble"},
       {SkillName<CChar_Skill_Base>(), "Knotwork"},
-      {SkillName<CChar_Skill_Default>(), "Knotwork"},
-      {SkillName<CChar_Skill_Ritual>(), "Knotwork"},
-      {SkillName<CChar_Skill_MartialArtsSkill>(), "Knotwork"},
       {SkillName<CChar_Skill_DefaultLanguage>(), "Native Language: Old Marrish"},
       {SkillName<CChar_Skill_Spell>(), "Kindle Wick"},
       {SkillName<CChar_Skill_Maneuver>(), "Hooking Parry"},
-      {SkillName<CChar_Skill_MartialArtsManeuver>(), "Hooking Parry"},
       {SkillName<CChar_Skill_SuperPower>(), "Rumblestride"},
       {SkillName<CChar_Skill_Base>(2), "Hoof Reading"},
       {SkillName<CChar_Skill_Base>(2, "LANGUAGES"), "Tidespeech"},
