@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   std::ofstream(book.file, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
                                                                       static_cast<std::streamsize>(size));
   const CMessageCollector quiet;
-  CSearchProcessor processor(CSearchProcessor::Policy::OpenPerLookup);
+  CSearchProcessor processor;  // opens the file once for this input's lookups
   const char* const kCategories[] = {"AD", "ARMOR", "EQUIPMENT", "MANEUVER", "ENHANCEMENTS",
                                      "SKILL", "SPELLS", "SUPER-POWERS", "WEAPONS"};
   for (const char* category : kCategories) {
