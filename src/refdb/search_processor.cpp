@@ -42,6 +42,19 @@ std::size_t TextBytes(const CReferenceRow& row) {
   return bytes;
 }
 
+// Why the database stopped reading the table, in words; empty when the table or one of
+// its columns is missing, which is no fault of the file.
+CString WhyStopped(const CReferenceDatabase& database, const CRecordSet& recordSet, const CString& table) {
+  if (database.TimedOut()) {
+    return "reading " + table + " took longer than " + std::to_string(database.GetTimeLimit().count()) + " ms";
+  }
+  if (database.Refused()) return table + " is a view that calls a function or recurses";
+  if (recordSet.GetErrorCode() == SQLITE_TOOBIG) {
+    return table + " holds a value longer than " + std::to_string(kMaxValueBytes) + " bytes";
+  }
+  return recordSet.GetErrorCode() == SQLITE_ERROR ? CString() : recordSet.GetError();
+}
+
 }  // namespace
 
 DatabaseLocation LocateDatabase(const CProfile& profile, const CString& bookCode) {
@@ -134,15 +147,8 @@ void CSearchProcessor::Read(DatabaseItem& item, CReferenceDatabase& database, st
     }
   }
   if (refusal.empty() && !recordSet->GetError().empty()) {
-    if (database.TimedOut()) {
-      refusal = "reading " + table + " took longer than " + std::to_string(database.GetTimeLimit().count()) + " ms";
-    } else if (database.Refused()) {
-      refusal = table + " is a view that calls a function or recurses";
-    } else if (recordSet->GetErrorCode() == SQLITE_TOOBIG) {
-      refusal = table + " holds a value longer than " + std::to_string(kMaxValueBytes) + " bytes";
-    } else if (recordSet->GetErrorCode() != SQLITE_ERROR) {
-      refusal = recordSet->GetError();
-    } else {
+    refusal = WhyStopped(database, *recordSet, table);
+    if (refusal.empty()) {
       // A missing table or column: the failed query of an older or smaller book.
       result.error = recordSet->GetError();
       result.rows.clear();
@@ -195,6 +201,7 @@ CSearchProcessor* GetSearchProcessor() {
   static std::mutex making;
   static std::unique_ptr<CSearchProcessor> processor;
   if (CSearchProcessor* ready = made.load(std::memory_order_acquire)) return ready;
+  CSearchProcessor* result = nullptr;
   {
     const std::lock_guard lock(making);
     if (!processor) {
@@ -203,13 +210,12 @@ CSearchProcessor* GetSearchProcessor() {
       } catch (const std::bad_alloc&) {
       }
     }
-    made.store(processor.get(), std::memory_order_release);
+    result = processor.get();
+    made.store(result, std::memory_order_release);
   }
   // Shown outside the lock: a message sink may look something up itself.
-  if (made.load(std::memory_order_acquire) == nullptr) {
-    AfxMessageBox("Error creating Search Processor!", MessageIcon::None);
-  }
-  return made.load(std::memory_order_acquire);
+  if (result == nullptr) AfxMessageBox("Error creating Search Processor!", MessageIcon::None);
+  return result;
 }
 
 ReferenceKeys EntryKeys(ReferenceKeys mainEntry, ReferenceKeys subEntry) {
