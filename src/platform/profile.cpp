@@ -129,8 +129,8 @@ CProfile CProfile::Parse(std::string_view text, const std::filesystem::path& fil
   for (const NumberSetting& number : kNumberSettings) {
     const Setting* setting = values->Find(number.section, number.key);
     if (setting != nullptr && !IsNumberInRange(setting->value, number)) {
-      throw fail(setting->line, std::string(number.key) + " must be a number from " + DoubletoString(number.least, 0, 1, 0) +
-                                    " to " + DoubletoString(number.most, 0, 1, 0));
+      throw fail(setting->line, std::string(number.key) + " must be a number from " +
+                                    DoubletoString(number.least, 0, 1, 0) + " to " + DoubletoString(number.most, 0, 1, 0));
     }
   }
   CProfile profile;

@@ -73,7 +73,8 @@ void CReferenceDatabase::StartClock() {
 // belongs to, or is null for the statement's own.
 int CReferenceDatabase::Authorize(void* database, int action, const char*, const char*, const char*,
                                   const char* view) {
-  const bool allowed = action == SQLITE_SELECT || action == SQLITE_READ || (action == SQLITE_FUNCTION && view == nullptr);
+  const bool allowed =
+      action == SQLITE_SELECT || action == SQLITE_READ || (action == SQLITE_FUNCTION && view == nullptr);
   if (!allowed) static_cast<CReferenceDatabase*>(database)->m_refused = true;
   return allowed ? SQLITE_OK : SQLITE_DENY;
 }
