@@ -9,8 +9,26 @@
 namespace zulparvo {
 
 // The host's switch for special calculations: on (1) unless the host turns it off.
-// Styles pass it as the apply argument of the skill entry point.
+// Styles pass it as the apply argument of the skill entry point. The switch that
+// counts on a thread is that of the innermost CSpecialCalculationSwitchScope on it,
+// else the process-wide one that SetSpecialCalculationSwitch sets.
 int GetSpecialCalculationSwitch();
 void SetSpecialCalculationSwitch(int apply);
+
+// While it lives, the switch of its own thread: a host that works on several characters
+// at once, each with a switch of its own, gives each thread its scope.
+class CSpecialCalculationSwitchScope {
+ public:
+  explicit CSpecialCalculationSwitchScope(int apply);
+  ~CSpecialCalculationSwitchScope();
+  CSpecialCalculationSwitchScope(const CSpecialCalculationSwitchScope&) = delete;
+  CSpecialCalculationSwitchScope& operator=(const CSpecialCalculationSwitchScope&) = delete;
+
+ private:
+  friend int GetSpecialCalculationSwitch();
+
+  const CSpecialCalculationSwitchScope* m_outer;
+  int m_apply;
+};
 
 }  // namespace zulparvo

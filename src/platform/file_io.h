@@ -19,11 +19,15 @@ class CFileException : public std::runtime_error {
 // Files larger than this are refused rather than read into memory.
 inline constexpr std::uintmax_t kMaxFileSize = std::uintmax_t{512} << 20;
 
-// The whole content of the file.
+// The whole content of the file. A FIFO without a writer reads as empty.
 std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path, std::uintmax_t maxSize = kMaxFileSize);
 
 // Writes the bytes to a new file beside `path` and renames it over `path`, so that the
-// old file stays as it was unless the new one is complete.
+// old file stays as it was unless the new one is complete. The new file has no name
+// until it is complete (where the file system can make unnamed files), so a killed save
+// leaves nothing behind; the folder is synced after the rename. A symbolic link is
+// followed and the file it leads to is replaced, keeping its permissions; a folder, FIFO,
+// device or socket is refused, untouched.
 void WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes);
 
 }  // namespace zulparvo

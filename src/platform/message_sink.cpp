@@ -13,6 +13,9 @@ std::mutex& SinkMutex() {
   return mutex;
 }
 
+// The innermost collector of this thread.
+thread_local CMessageCollector* t_collector = nullptr;
+
 // Empty while the default sink is in use.
 MessageSink& InstalledSink() {
   static MessageSink sink;
@@ -51,6 +54,14 @@ MessageSink SetMessageSink(MessageSink sink) {
 }
 
 void AfxMessageBox(const CString& text, MessageIcon icon) {
+  if (t_collector != nullptr) {
+    try {
+      t_collector->m_messages.push_back({icon, text});
+      return;
+    } catch (...) {
+      // Out of memory: shown instead.
+    }
+  }
   MessageSink sink;
   {
     // The sink is called outside the lock, so that a sink may itself show a message
@@ -81,11 +92,8 @@ const char* MessageIconName(MessageIcon icon) {
   return "none";
 }
 
-CMessageCollector::CMessageCollector()
-    : m_previous(SetMessageSink([this](MessageIcon icon, const CString& text) {
-        m_messages.push_back(Message{icon, text});
-      })) {}
+CMessageCollector::CMessageCollector() : m_outer(std::exchange(t_collector, this)) {}
 
-CMessageCollector::~CMessageCollector() { SetMessageSink(std::move(m_previous)); }
+CMessageCollector::~CMessageCollector() { t_collector = m_outer; }
 
 }  // namespace zulparvo

@@ -2,8 +2,11 @@
 // replaceable sink, with its icon and its text exactly as the caller gave it.
 //
 // The default sink writes one line to standard error. A host installs its own sink to
-// show messages in its own way; a test installs a CMessageCollector to look at them.
-// Showing a message never ends the process and never throws.
+// show messages in its own way; a test, or a host that wants the messages of one call,
+// makes a CMessageCollector to look at them. Showing a message never ends the process
+// and never throws. Messages may be shown from any thread: the sink is one for the
+// process (and is called on the thread that shows the message), a collector is the
+// calling thread's own.
 #pragma once
 
 #include <functional>
@@ -17,12 +20,14 @@ enum class MessageIcon { Stop, Exclamation, None };
 
 using MessageSink = std::function<void(MessageIcon, const CString&)>;
 
-// Installs a sink and returns the one it replaces. An empty function restores the
-// default sink (the default sink is then returned as an empty function, too).
+// Installs a sink for the whole process and returns the one it replaces. An empty
+// function restores the default sink (the default sink is then returned as an empty
+// function, too). The sink may be called from several threads at once.
 MessageSink SetMessageSink(MessageSink sink);
 
-// Shows the text through the current sink. Should that sink throw, the message goes to
-// the default sink instead, so that it is never lost and the caller goes on.
+// Shows the text: to the innermost collector of the calling thread when there is one,
+// else through the current sink. Should that sink throw, the message goes to the
+// default sink instead, so that it is never lost and the caller goes on.
 void AfxMessageBox(const CString& text, MessageIcon icon);
 
 // "stop", "exclamation" or "none".
@@ -32,8 +37,8 @@ const char* MessageIconName(MessageIcon icon);
 // program name, ": " and the text, with every line break turned into one blank.
 CString FormatMessageLine(const CString& text);
 
-// While it lives, collects every message instead of showing it; its destructor puts
-// back the sink that was installed before. Collectors nest, innermost first.
+// While it lives, collects every message that its own thread shows instead of showing
+// it; messages of other threads go their usual way. Collectors nest, innermost first.
 class CMessageCollector {
  public:
   struct Message {
@@ -49,8 +54,10 @@ class CMessageCollector {
   const std::vector<Message>& Messages() const { return m_messages; }
 
  private:
+  friend void AfxMessageBox(const CString& text, MessageIcon icon);
+
   std::vector<Message> m_messages;
-  MessageSink m_previous;
+  CMessageCollector* m_outer;
 };
 
 }  // namespace zulparvo

@@ -1,24 +1,76 @@
 #include "platform/profile.h"
 
-#include <INIReader.h>
-
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
+#include <map>
 #include <mutex>
 #include <stdexcept>
 #include <string>
 #include <system_error>
 #include <utility>
 
+#include "base/utilities.h"
+#include "platform/file_io.h"
 #include "platform/message_sink.h"
 
 namespace zulparvo {
 
-// The parsed file. The reader folds sections and keys to lower case itself, which gives
-// the case-insensitive lookup of the desktop profile.
+namespace {
+
+// Section and key, lower-cased.
+using SettingName = std::pair<std::string, std::string>;
+
+struct Setting {
+  std::string value;
+  std::size_t line;
+};
+
+// The numbers of the profile and the range each must lie in.
+struct NumberSetting {
+  const char* section;
+  const char* key;
+  double least;
+  double most;
+};
+constexpr NumberSetting kNumberSettings[] = {
+    {"CHARACTER", "STARTINGPOINTS", 0, 1'000'000},
+    {kLookupSection, kLookupTimeoutKey, 1, 60'000},
+};
+
+std::string Lower(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+  return lower;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+std::string_view Trim(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// A number as StringtoDouble reads it, that is there, finite and in its range.
+bool IsNumberInRange(const std::string& value, const NumberSetting& setting) {
+  const std::string_view text = Trim(value);
+  const std::size_t first = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+  const bool begins = first < text.size() && ((text[first] >= '0' && text[first] <= '9') || text[first] == '.');
+  const double number = StringtoDouble(CString(text));
+  return begins && std::isfinite(number) && number >= setting.least && number <= setting.most;
+}
+
+}  // namespace
+
+// The parsed file.
 struct CProfile::Values {
-  explicit Values(const std::string& file) : reader(file) {}
-  INIReader reader;
+  std::map<SettingName, Setting> settings;
+
+  const Setting* Find(std::string_view section, std::string_view key) const {
+    const auto found = settings.find({Lower(section), Lower(key)});
+    return found != settings.end() ? &found->second : nullptr;
+  }
 };
 
 CProfile::CProfile() = default;
@@ -29,41 +81,75 @@ CProfile CProfile::Load(const std::filesystem::path& file) {
   if (file.empty()) return profile;
 
   std::error_code error;
-  const auto status = std::filesystem::status(file, error);
-  if (status.type() == std::filesystem::file_type::not_found) return profile;
-  if (std::filesystem::is_directory(status)) {
-    throw std::runtime_error("The profile " + file.string() + " is a folder, not a file.");
-  }
-
-  auto values = std::make_shared<const Values>(file.string());
-  const int parseError = values->reader.ParseError();
-  if (parseError < 0) {
+  if (std::filesystem::status(file, error).type() == std::filesystem::file_type::not_found) return profile;
+  std::vector<uint8_t> bytes;
+  try {
+    bytes = ReadFileBytes(file, kMaxProfileSize);
+  } catch (const CFileException& e) {
     // It may have gone between the look and the read; gone counts as missing.
     if (!std::filesystem::exists(file, error) && !error) return profile;
-    throw std::runtime_error("The profile " + file.string() + " cannot be read.");
+    throw std::runtime_error(std::string("The profile ") + e.what());
   }
-  if (parseError > 0) {
-    throw std::runtime_error("The profile " + file.string() + " has an error in line " +
-                             std::to_string(parseError) + ".");
+  return Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), file);
+}
+
+CProfile CProfile::Parse(std::string_view text, const std::filesystem::path& file) {
+  const auto fail = [&file](std::size_t line, const std::string& what) {
+    return std::runtime_error("The profile " + file.string() + " has an error in line " + std::to_string(line) +
+                              ": " + what + ".");
+  };
+  auto values = std::make_shared<Values>();
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a UTF-8 byte-order mark
+  std::string section;
+  for (std::size_t line = 1; !text.empty() || line == 1; ++line) {
+    const std::size_t end = text.find('\n');
+    std::string_view content = Trim(text.substr(0, end));
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    if (content.empty() || content[0] == ';' || content[0] == '#') continue;
+    if (content.find('\0') != std::string_view::npos) throw fail(line, "a NUL byte");
+    if (content[0] == '[') {
+      const std::size_t close = content.find(']');
+      if (close == std::string_view::npos) throw fail(line, "a section name without its \"]\"");
+      section = Lower(Trim(content.substr(1, close - 1)));
+      continue;
+    }
+    const std::size_t equals = content.find('=');
+    if (equals == std::string_view::npos) throw fail(line, "no \"=\" between a key and its value");
+    const std::string key = Lower(Trim(content.substr(0, equals)));
+    if (key.empty()) throw fail(line, "a value without a key");
+    std::string_view value = content.substr(equals + 1);
+    for (std::size_t i = 1; i < value.size(); ++i) {
+      if (value[i] == ';' && IsBlank(value[i - 1])) {
+        value = value.substr(0, i);
+        break;
+      }
+    }
+    values->settings.try_emplace({section, key}, Setting{std::string(Trim(value)), line});
   }
+  for (const NumberSetting& number : kNumberSettings) {
+    const Setting* setting = values->Find(number.section, number.key);
+    if (setting != nullptr && !IsNumberInRange(setting->value, number)) {
+      throw fail(setting->line, std::string(number.key) + " must be a number from " +
+                                    DoubletoString(number.least, 0, 1, 0) + " to " + DoubletoString(number.most, 0, 1, 0));
+    }
+  }
+  CProfile profile;
+  profile.m_path = file;
   profile.m_values = std::move(values);
   return profile;
 }
 
 CString CProfile::GetProfileString(std::string_view section, std::string_view key,
                                    std::string_view defaultValue) const {
-  const std::string sectionText(section);
-  const std::string keyText(key);
-  if (!m_values || !m_values->reader.HasValue(sectionText, keyText)) return CString(defaultValue);
-  return m_values->reader.Get(sectionText, keyText, std::string());
+  const Setting* setting = m_values ? m_values->Find(section, key) : nullptr;
+  return setting != nullptr ? setting->value : CString(defaultValue);
 }
 
 int32_t CProfile::GetProfileInt(std::string_view section, std::string_view key,
                                 int32_t defaultValue) const {
-  const std::string sectionText(section);
-  const std::string keyText(key);
-  if (!m_values || !m_values->reader.HasValue(sectionText, keyText)) return defaultValue;
-  const std::string value = m_values->reader.Get(sectionText, keyText, std::string());
+  const Setting* setting = m_values ? m_values->Find(section, key) : nullptr;
+  if (setting == nullptr) return defaultValue;
+  const std::string& value = setting->value;
 
   size_t pos = 0;
   while (pos < value.size() && (value[pos] == ' ' || value[pos] == '\t')) ++pos;
@@ -121,9 +207,9 @@ std::filesystem::path FindProfilePath(const std::optional<std::filesystem::path>
   return {};
 }
 
-const CProfile& GetAppProfile() {
+CProfile GetAppProfile() {
   std::optional<CString> failure;
-  const CProfile* result = nullptr;
+  CProfile result;
   {
     std::lock_guard<std::mutex> lock(AppProfileMutex());
     auto& slot = AppProfileSlot();
@@ -135,11 +221,11 @@ const CProfile& GetAppProfile() {
         slot = CProfile();
       }
     }
-    result = &*slot;
+    result = *slot;
   }
   // Shown outside the lock: a sink may well read the profile itself.
   if (failure) AfxMessageBox(*failure, MessageIcon::Stop);
-  return *result;
+  return result;
 }
 
 void SetAppProfile(CProfile profile) {

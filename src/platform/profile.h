@@ -1,10 +1,13 @@
 // The application profile: the INI file that holds the host's settings.
 //
-// Sections and keys are compared without regard to case; values are returned as the
-// file writes them. A setting that the file lacks, or a profile without a file, gives
-// the caller's default. The settings read are "CHARACTER"/"STARTINGPOINTS",
-// "DATABASE"/<book code> and "DIRECTORIES"/"PICTURES". Folder entries that are relative
-// paths are taken relative to the folder of the profile file.
+// Lines are "[SECTION]" or "KEY = VALUE", of any length; blank lines and lines that
+// begin with ";" or "#" are comments, and so is what follows " ;" in a value. Sections
+// and keys are compared without regard to case; values are returned as the file writes
+// them, without blanks around them. When a key appears twice in a section, the first
+// one counts. A setting that the file lacks, or a profile without a file, gives the
+// caller's default. The settings read are "CHARACTER"/"STARTINGPOINTS",
+// "DATABASE"/<book code>, "DIRECTORIES"/"PICTURES" and "LOOKUP"/"TIMEOUT". Folder
+// entries that are relative paths are taken relative to the folder of the profile file.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +20,13 @@
 
 namespace zulparvo {
 
+// The time limit of one reference database lookup, in milliseconds.
+inline constexpr const char* kLookupSection = "LOOKUP";
+inline constexpr const char* kLookupTimeoutKey = "TIMEOUT";
+
+// A profile larger than this is refused rather than read.
+inline constexpr std::uintmax_t kMaxProfileSize = 1 << 20;
+
 class CProfile {
  public:
   // A profile without a file: every setting has its default.
@@ -24,9 +34,14 @@ class CProfile {
 
   // Reads the file. A file that does not exist gives an empty profile that still knows
   // its path (so that relative folder entries have a base). A file that exists but
-  // cannot be read or parsed throws std::runtime_error naming the file and, for a
-  // syntax error, the first line in error.
+  // cannot be read or parsed throws std::runtime_error naming the file and, for an
+  // error in the text, the first line in error. The numbers of the profile must be
+  // finite and in their range: STARTINGPOINTS from 0 to 1000000, the lookup TIMEOUT
+  // from 1 to 60000 (milliseconds).
   static CProfile Load(const std::filesystem::path& file);
+  // The same for the text of a file; `file` is only named in errors and is the base of
+  // relative folder entries.
+  static CProfile Parse(std::string_view text, const std::filesystem::path& file);
 
   // The value of the key, or the default when the key is absent. A key that is present
   // with an empty value gives the empty text.
@@ -63,8 +78,9 @@ std::filesystem::path FindProfilePath(const std::optional<std::filesystem::path>
 
 // The process-wide profile. On first use it is loaded from FindProfilePath(nullopt);
 // should that file be unreadable, the error is shown with the stop icon and the empty
-// profile is used. The reference stays valid until the next SetAppProfile.
-const CProfile& GetAppProfile();
+// profile is used. A copy (cheap: the parsed settings are shared), so that another
+// thread may replace the profile meanwhile.
+CProfile GetAppProfile();
 
 // Replaces the process-wide profile (the host after reading its command line, or a test).
 void SetAppProfile(CProfile profile);

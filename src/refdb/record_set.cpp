@@ -149,7 +149,10 @@ CRecordSet::CRecordSet(CReferenceDatabase& database, const RecordSetLayout& layo
 CRecordSet::~CRecordSet() { Close(); }
 
 bool CRecordSet::Fail() {
-  if (m_error.empty() && m_database->IsOpen()) m_error = sqlite3_errmsg(m_database->GetHandle());
+  if (m_error.empty() && m_database->IsOpen()) {
+    m_error = sqlite3_errmsg(m_database->GetHandle());
+    m_errorCode = sqlite3_errcode(m_database->GetHandle());
+  }
   Close();
   return false;
 }
@@ -157,6 +160,7 @@ bool CRecordSet::Fail() {
 bool CRecordSet::Open(const CString& query, const std::vector<FieldValue>& parameters) {
   Close();
   m_error.clear();
+  m_errorCode = SQLITE_ERROR;
   if (!m_database->IsOpen()) {
     m_error = "the database is not open";
     return false;

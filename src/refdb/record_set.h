@@ -113,6 +113,8 @@ class CRecordSet {
   // The current row's values of the bound columns, in binding order.
   const std::vector<FieldValue>& GetValues() const { return m_values; }
   const CString& GetError() const { return m_error; }
+  // The database's result code of the failure (SQLITE_ERROR for a missing column).
+  int GetErrorCode() const { return m_errorCode; }
 
  private:
   bool Fail();
@@ -129,6 +131,7 @@ class CRecordSet {
   std::vector<FieldValue> m_values;
   bool m_hasRow = false;
   CString m_error;
+  int m_errorCode = 0;
 };
 
 }  // namespace zulparvo

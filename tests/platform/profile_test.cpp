@@ -1,6 +1,7 @@
 #include "platform/profile.h"
 
 #include <gtest/gtest.h>
+#include <limits.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -18,17 +19,27 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A fresh folder per test, removed afterwards.
+// A fresh folder per test, removed afterwards; the variables that FindProfilePath reads
+// cleared, and restored afterwards.
 class ProfileTest : public testing::Test {
  protected:
+  static constexpr const char* kNames[] = {"ZULPARVO_PROFILE", "XDG_CONFIG_HOME", "HOME"};
+
   void SetUp() override {
     const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-    m_dir = fs::temp_directory_path() /
-            ("zulparvo-profile-" + std::to_string(getpid()) + "-" + info->name());
+    m_dir = fs::temp_directory_path() / ("zulparvo-profile-" + std::to_string(getpid()) + "-" + info->name());
     fs::remove_all(m_dir);
     fs::create_directories(m_dir);
+    for (const char* name : kNames) {
+      const char* value = std::getenv(name);
+      m_saved.emplace_back(value != nullptr ? std::optional<std::string>(value) : std::nullopt);
+      unsetenv(name);
+    }
   }
   void TearDown() override {
+    for (std::size_t i = 0; i < std::size(kNames); ++i) {
+      m_saved[i] ? setenv(kNames[i], m_saved[i]->c_str(), 1) : unsetenv(kNames[i]);
+    }
     ResetAppProfile();
     fs::remove_all(m_dir);
   }
@@ -40,15 +51,20 @@ class ProfileTest : public testing::Test {
   }
 
   fs::path m_dir;
+  std::vector<std::optional<std::string>> m_saved;
 };
 
 TEST_F(ProfileTest, SectionsAndKeysIgnoreCaseValuesKeepIt) {
-  const CProfile profile = CProfile::Load(
-      Write("p.ini", "[Character]\nStartingPoints = 150\n[DATABASE]\nb05 = Books/Basic.db ; where it lives\nB06 =\n"));
+  // A long path (up to the system's limit) on a line, a byte-order mark, CR LF line ends.
+  const std::string longPath = "/srv/" + std::string(PATH_MAX - 10, 'b') + ".db";
+  const CProfile profile = CProfile::Load(Write("p.ini", "\xEF\xBB\xBF[Character]\r\nStartingPoints = 150\r\n"
+                                                        "[DATABASE]\nb05 = Books/Basic.db ; where it lives\nB06 =\n"
+                                                        "B05 = second\nB07=" + longPath + "\n"));
   EXPECT_EQ(profile.GetProfileInt("CHARACTER", "STARTINGPOINTS", 200), 150);
-  EXPECT_EQ(profile.GetProfileString("database", "B05", ""), "Books/Basic.db");
+  EXPECT_EQ(profile.GetProfileString("database", "B05", ""), "Books/Basic.db") << "the first of two counts";
   EXPECT_EQ(profile.GetProfileString("DATABASE", "B06", "default"), "") << "present but empty";
-  EXPECT_EQ(profile.GetProfileString("DATABASE", "B07", "default"), "default");
+  EXPECT_EQ(profile.GetProfileString("DATABASE", "B07", ""), longPath);
+  EXPECT_EQ(profile.GetProfileString("DATABASE", "B08", "default"), "default");
   EXPECT_EQ(profile.GetProfileString("NOSECTION", "B05", "x"), "x");
 }
 
@@ -69,14 +85,24 @@ TEST_F(ProfileTest, MissingFileIsEmptyAndUnreadableFilesThrowNamingFileAndLine) 
   EXPECT_EQ(missing.GetProfileString("CHARACTER", "STARTINGPOINTS", "200"), "200");
   EXPECT_EQ(missing.GetDirectory(), m_dir);
 
-  const fs::path bad = Write("bad.ini", "[A]\nk=v\nthis line is no setting\n");
-  try {
-    CProfile::Load(bad);
-    FAIL() << "no exception";
-  } catch (const std::runtime_error& e) {
-    const std::string what = e.what();
-    EXPECT_NE(what.find(bad.string()), std::string::npos) << what;
-    EXPECT_NE(what.find("line 3"), std::string::npos) << what;
+  const std::string longLine = "; " + std::string(PATH_MAX, 'c') + "\n";
+  const std::pair<std::string, std::string> kCases[] = {
+      {"[A]\nk=v\n" + longLine + "this line is no setting\n", "line 4: no \"=\" between a key and its value"},
+      {"[CHARACTER]\nSTARTINGPOINTS = 1e400\n", "line 2: STARTINGPOINTS must be a number from 0 to 1000000"},
+      {"[CHARACTER]\nSTARTINGPOINTS = -5\n", "line 2: STARTINGPOINTS must be a number from 0 to 1000000"},
+      {"[Character]\nstartingpoints = many\n", "line 2: STARTINGPOINTS must be a number from 0 to 1000000"},
+      {"[LOOKUP]\nTIMEOUT = 0\n", "line 2: TIMEOUT must be a number from 1 to 60000"},
+      {"[DIRECTORIES\n", "line 1: a section name without its \"]\""},
+      {"[A]\n= v\n", "line 2: a value without a key"},
+  };
+  for (const auto& [text, error] : kCases) {
+    const fs::path bad = Write("bad.ini", text);
+    try {
+      CProfile::Load(bad);
+      ADD_FAILURE() << "no exception for " << error;
+    } catch (const std::runtime_error& e) {
+      EXPECT_EQ(e.what(), "The profile " + bad.string() + " has an error in " + error + ".");
+    }
   }
   EXPECT_THROW(CProfile::Load(m_dir), std::runtime_error) << "a folder is no profile";
 }
@@ -90,31 +116,7 @@ TEST_F(ProfileTest, ResolvePathTakesRelativeEntriesFromTheProfileFolder) {
   EXPECT_EQ(CProfile().ResolvePath("db/b05.db"), fs::path("db/b05.db"));
 }
 
-// Sets or clears the variables that FindProfilePath reads, and restores them afterwards.
-class ProfileLocationTest : public ProfileTest {
- protected:
-  static constexpr const char* kNames[] = {"ZULPARVO_PROFILE", "XDG_CONFIG_HOME", "HOME"};
-
-  void SetUp() override {
-    ProfileTest::SetUp();
-    for (const char* name : kNames) {
-      const char* value = std::getenv(name);
-      m_saved.emplace_back(value != nullptr, value != nullptr ? value : "");
-      unsetenv(name);
-    }
-  }
-  void TearDown() override {
-    for (size_t i = 0; i < std::size(kNames); ++i) {
-      if (m_saved[i].first) setenv(kNames[i], m_saved[i].second.c_str(), 1);
-      else unsetenv(kNames[i]);
-    }
-    ProfileTest::TearDown();
-  }
-
-  std::vector<std::pair<bool, std::string>> m_saved;
-};
-
-TEST_F(ProfileLocationTest, CommandLineThenVariableThenXdgThenHome) {
+TEST_F(ProfileTest, CommandLineThenVariableThenXdgThenHome) {
   EXPECT_TRUE(FindProfilePath(std::nullopt).empty());
 
   setenv("HOME", "/home/u", 1);
@@ -134,7 +136,7 @@ TEST_F(ProfileLocationTest, CommandLineThenVariableThenXdgThenHome) {
   EXPECT_EQ(FindProfilePath(fs::path()), fs::path("/etc/z.ini"));
 }
 
-TEST_F(ProfileLocationTest, AppProfileLoadsOnFirstUseAndReportsParseErrors) {
+TEST_F(ProfileTest, AppProfileLoadsOnFirstUseAndReportsParseErrors) {
   setenv("ZULPARVO_PROFILE", Write("good.ini", "[DIRECTORIES]\nPICTURES=pics\n").c_str(), 1);
   ResetAppProfile();
   EXPECT_EQ(GetAppProfile().GetProfileString("Directories", "Pictures", ""), "pics");

@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
-#include <memory>
 #include <fstream>
+#include <memory>
 #include <map>
 #include <string>
 #include <vector>
@@ -35,16 +37,20 @@ std::unique_ptr<CDatabaseItem> Item(ItemKind kind, const CString& book, const CS
 }
 
 TEST(DatabaseItem, StatementsBindTheIdentifierAndRefuseUnsafeCategories) {
-  const auto skill = Item(ItemKind::Skill, "B05", "SKILL", 135);
-  EXPECT_EQ(skill->SelectStatement(), "SELECT * FROM [Skills] WHERE [Identifier] = ?");
-  EXPECT_EQ(Item(ItemKind::Advantage, "B05", "AD-VARIANT", 1)->SelectStatement(),
-            "SELECT * FROM [AD-VARIANT] WHERE [Identifier] = ?");
-  EXPECT_TRUE(skill->IsSubTable("[AD-VARIANT]"));
-  EXPECT_FALSE(skill->IsSubTable("[Skills]"));
-  const auto hostile = Item(ItemKind::Skill, "B05", "Skills] WHERE 1=1 --", 1);
-  EXPECT_EQ(hostile->SelectStatement() + hostile->InsertStatement() + hostile->UpdateStatement() +
-                hostile->CreateTableStatement() + hostile->DropTableStatement(),
-            "");
+  EXPECT_EQ(Item(ItemKind::Skill, "B05", "SKILL", 135)->SelectStatement(),
+            "SELECT * FROM [Skills] WHERE [Identifier] = ?");
+  // A category that would not stay one table name makes no statement and never reaches
+  // the database (whose entry names no file: opening it would show messages).
+  ReferenceBooks books;
+  books.SetEntry("B05", "missing.db");
+  for (const char* category : {"Skills] WHERE 1=1 OR [Identifier", "SKILL\n"}) {
+    const auto item = Item(ItemKind::Skill, "B05", category, 1);
+    EXPECT_EQ(item->SelectStatement() + item->InsertStatement() + item->UpdateStatement() +
+                  item->CreateTableStatement() + item->DropTableStatement(), "");
+    CMessageCollector messages;
+    EXPECT_EQ(GetSearchProcessor()->Lookup(*item).status, LookupStatus::UnsafeCategory) << category;
+    EXPECT_TRUE(messages.Messages().empty()) << category;
+  }
 }
 
 // Every bound column of every kind, written with the kind's own definition and insert
@@ -53,14 +59,12 @@ TEST(DatabaseItem, StatementsBindTheIdentifierAndRefuseUnsafeCategories) {
 TEST(DatabaseItem, EveryKindReadsBackEveryBoundColumn) {
   ReferenceBooks books;
   CSearchProcessor processor;
-  // A category that each kind's records carry.
-  const std::map<ItemKind, CString> kCategoryOf = {
-      {ItemKind::Advantage, "AD"}, {ItemKind::Armor, "ARMOR"}, {ItemKind::Equipment, "EQUIPMENT"},
-      {ItemKind::Maneuver, "MANEUVER"}, {ItemKind::EnhancementLimitation, "ENHANCEMENTS"}, {ItemKind::Skill, "SKILL"},
-      {ItemKind::Spell, "SPELLS"}, {ItemKind::SuperPower, "SUPER-POWERS"}, {ItemKind::Weapon, "WEAPONS"}};
-  for (const ItemKind kind : kAllItemKinds) {
-    SCOPED_TRACE(std::string(ItemKindName(kind)));
-    const auto item = Item(kind, "B05", kCategoryOf.at(kind), 7);
+  // A category of each kind's records.
+  for (const char* category :
+       {"AD", "ARMOR", "EQUIPMENT", "MANEUVER", "ENHANCEMENTS", "SKILL", "SPELLS", "SUPER-POWERS", "WEAPONS"}) {
+    SCOPED_TRACE(category);
+    const ItemKind kind = *ItemKindForCategory(category);
+    const auto item = Item(kind, "B05", category, 7);
     const std::vector<Column> columns = BoundColumns(RecordSetForKind(kind));
     std::vector<FieldValue> values;
     int n = 0;
@@ -82,39 +86,7 @@ TEST(DatabaseItem, EveryKindReadsBackEveryBoundColumn) {
     ASSERT_EQ(rows->size(), 1U);
     EXPECT_EQ(rows->front().GetValues(), values);
     EXPECT_EQ(rows->front().GetBookCode(), "B05");
-    EXPECT_EQ(rows->front().GetName(), "ID caf\xE9");
-    EXPECT_EQ(rows->front().GetLong("Identifier"), 7);
-
-    // The update statement sets every column but the identifier, which comes last.
-    std::vector<FieldValue> update;
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-      if (columns[i].type == ColumnType::Counter) continue;
-      update.push_back(columns[i].name == "ID" ? CString("Renamed") : values[i]);
-    }
-    update.emplace_back(int32_t{7});
-    books.Run("B05", item->UpdateStatement(), update);
-    EXPECT_EQ(processor.LookupRows(*item)->front().GetName(), "Renamed");
-
-    books.Run("B05", item->DropTableStatement());
-    EXPECT_EQ(processor.Lookup(*item).status, LookupStatus::QueryFailed);
   }
-}
-
-TEST(ReferenceRow, ColumnsByNameAndMissingOnes) {
-  ReferenceBooks books;
-  books.AddRow("B05", ItemKind::Skill, "SKILL",
-               {{"Identifier", int32_t{3}}, {"ID", CString("Knotwork")}, {"Skill Type Identifier", int32_t{5}},
-                {"Tech-Level", true}});
-  const auto row = LookupFirstRow(ItemKind::Skill, {3, "B05", "SKILL"});
-  ASSERT_TRUE(row);
-  EXPECT_EQ(row->GetLong("Skill Type Identifier"), 5);
-  EXPECT_TRUE(row->GetYesNo("Tech-Level"));
-  // NULL columns read as 0, "" and no; a column the record set does not bind, or the
-  // wrong type, gives the same.
-  EXPECT_EQ(row->GetLong("Category Identifier"), 0);
-  EXPECT_EQ(row->GetText("Skill Group"), "");
-  EXPECT_FALSE(row->GetYesNo("Can Default"));
-  EXPECT_EQ(row->GetLong("ID"), 0);
 }
 
 class LookupTest : public ::testing::TestWithParam<Policy> {
@@ -125,7 +97,8 @@ class LookupTest : public ::testing::TestWithParam<Policy> {
 
 TEST_P(LookupTest, FindsTheRowOfTheIdentifierOrFailsQuietly) {
   m_books.AddName("B05", ItemKind::Skill, "SKILL", 1, "Knotwork");
-  m_books.AddName("B05", ItemKind::Skill, "SKILL", 2, "Herd Lore");
+  m_books.AddRow("B05", ItemKind::Skill, "SKILL", {{"Identifier", int32_t{2}}, {"ID", CString("Herd Lore")},
+                                                   {"Skill Type Identifier", int32_t{5}}, {"Tech-Level", true}});
   // A [Spells] table made as a skills table lacks [College] and the other spell columns.
   m_books.AddName("B05", ItemKind::Skill, "SPELLS", 1, "Kindle Wick");
   CMessageCollector messages;
@@ -133,7 +106,15 @@ TEST_P(LookupTest, FindsTheRowOfTheIdentifierOrFailsQuietly) {
   const auto rows = m_processor.LookupRows(*item);
   ASSERT_TRUE(rows);
   ASSERT_EQ(rows->size(), 1U);
-  EXPECT_EQ(rows->front().GetName(), "Herd Lore");
+  const CReferenceRow& row = rows->front();
+  EXPECT_EQ(row.GetName(), "Herd Lore");
+  EXPECT_EQ(row.GetLong("Skill Type Identifier"), 5);
+  EXPECT_TRUE(row.GetYesNo("Tech-Level"));
+  // NULL columns read as 0, "" and no; so does a column that the record set does not
+  // bind, or one of another type.
+  EXPECT_EQ(row.GetLong("Category Identifier") + row.GetLong("ID") + row.GetLong("Description"), 0);
+  EXPECT_EQ(row.GetText("Skill Group"), "");
+  EXPECT_FALSE(row.GetYesNo("Can Default"));
 
   item->SetIdentifier(3);
   EXPECT_FALSE(m_processor.LookupRows(*item)) << "no row gives none, not an empty list";
@@ -146,9 +127,9 @@ TEST_P(LookupTest, FindsTheRowOfTheIdentifierOrFailsQuietly) {
 }
 
 TEST_P(LookupTest, DatabasesThatCannotBeOpenedShowBothMessages) {
-  m_books.SetEntry("B06", "missing.db");
   std::ofstream(m_books.Folder() / "junk.db") << "These forty bytes are no database at all.";
-  m_books.SetEntry("B07", "junk.db");
+  ASSERT_EQ(mkfifo((m_books.Folder() / "fifo.db").c_str(), 0600), 0);
+  m_books.Run("B10", "CREATE TABLE [Skills] ([Identifier] INTEGER PRIMARY KEY, [X] TEXT, [ID] AS (upper([X])))");
   struct Case {
     const char *book, *error, *entry;
   };
@@ -156,10 +137,14 @@ TEST_P(LookupTest, DatabasesThatCannotBeOpenedShowBothMessages) {
       {"B99", "unable to open database file", ""},  // no profile entry
       {"B06", "unable to open database file", "missing.db"},
       {"B07", "file is not a database", "junk.db"},
+      {"B08", "not a regular file", "fifo.db"},  // read, it would wait for a writer for ever
+      {"B09", "not a regular file", "."},
+      {"B10", "the database has computed columns", "B10.db"},
   };
   for (const Case& c : kCases) {
+    if (*c.entry != '\0') m_books.SetEntry(c.book, c.entry);
     CMessageCollector messages;
-    const auto item = Item(ItemKind::Advantage, c.book, "AD", 1);
+    const auto item = Item(ItemKind::Skill, c.book, "SKILL", 1);
     EXPECT_FALSE(m_processor.LookupRows(*item));
     const std::vector<std::pair<MessageIcon, CString>> expected = {
         {MessageIcon::Stop, c.error}, {MessageIcon::Stop, CString("Failure to open Database: ") + c.entry}};
@@ -168,15 +153,43 @@ TEST_P(LookupTest, DatabasesThatCannotBeOpenedShowBothMessages) {
   }
 }
 
-TEST_P(LookupTest, HostileCategoriesNeverReachTheDatabase) {
-  // The entry names no file: a lookup that tried to open it would show messages.
-  m_books.SetEntry("B05", "missing.db");
-  for (const char* category : {"Skills] WHERE 1=1 OR [Identifier", "SKILL\n"}) {
+// Databases made to make a lookup hang or take much memory. Each is refused quickly with
+// one message naming the book. [X] holds a proper skill row 1, [d] the ten digits.
+TEST(HostileDatabase, IsRefusedQuicklyWithAMessageNamingTheBook) {
+  struct Case {
+    const char *what, *sql, *error;
+    std::size_t firstRows;  // what a lookup of the first row only finds
+  };
+  const Case kCases[] = {
+      {"recursive view", "CREATE VIEW [Skills] AS WITH RECURSIVE r(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM r) "
+       "SELECT * FROM [X], r", "[Skills] is a view that calls a function or recurses", 0},
+      {"900 MB text", "CREATE VIEW [Skills] AS SELECT zeroblob(900000000) AS [ID], * FROM [X]",
+       "[Skills] is a view that calls a function or recurses", 0},
+      {"64 MB blob in [ID]", "CREATE TABLE [Skills] AS SELECT * FROM [X]; UPDATE [Skills] SET [ID] = zeroblob(64 << 20)",
+       "[Skills] holds a value longer than 1048576 bytes", 0},
+      {"a million rows", "CREATE VIEW [Skills] AS SELECT * FROM [X], d a, d b, d c, d e, d f",
+       "more than 1000 rows of [Skills] carry the identifier 1", 1},
+      {"5 MB of text", "CREATE TABLE [Skills] AS SELECT * FROM [X], d WHERE d.n < 5; UPDATE [Skills] SET [ID] = "
+       "zeroblob(1000000)", "the rows of [Skills] with the identifier 1 hold more than 4194304 bytes of text", 1},
+      {"ten million rows to look through", "CREATE VIEW [Skills] AS SELECT * FROM [X], d a, d b, d c, d e, d f, d g, "
+       "d h WHERE a.n + b.n + c.n + e.n + f.n + g.n + h.n = 99", "reading [Skills] took longer than 100 ms", 0},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    ReferenceBooks books;
+    books.AddName("B05", ItemKind::Skill, "X", 1, "Knotwork");
+    books.Run("B05", "CREATE TABLE d (n INTEGER); INSERT INTO d VALUES (0), (1), (2), (3), (4), (5), (6), (7), (8), (9)");
+    books.Run("B05", c.sql);
+    books.Set("LOOKUP", "TIMEOUT", "100");
+    CSearchProcessor processor;
     CMessageCollector messages;
-    const auto item = Item(ItemKind::Skill, "B05", category, 1);
-    EXPECT_FALSE(m_processor.LookupRows(*item)) << category;
-    EXPECT_EQ(m_processor.Lookup(*item).status, LookupStatus::UnsafeCategory) << category;
-    EXPECT_TRUE(messages.Messages().empty()) << category;
+    const LookupResult result = processor.Lookup(*Item(ItemKind::Skill, "B05", "SKILL", 1));
+    EXPECT_EQ(result.status, LookupStatus::QueryFailed);
+    EXPECT_EQ(result.error, c.error);
+    const std::vector<std::pair<MessageIcon, CString>> expected = {
+        {MessageIcon::Stop, "The reference database of B05 cannot be read: " + result.error}};
+    EXPECT_EQ(MessagesOf(messages), expected);
+    EXPECT_EQ(processor.Lookup(*Item(ItemKind::Skill, "B05", "SKILL", 1), 1).rows.size(), c.firstRows);
   }
 }
 

@@ -11,10 +11,13 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "platform/profile.h"
@@ -29,25 +32,24 @@ namespace fs = std::filesystem;
 // Values of named columns of one row; the columns not named are left NULL.
 using ColumnValues = std::vector<std::pair<std::string, FieldValue>>;
 
-// Runs one statement with the values bound to ?1, ?2, ...; throws when it fails.
+// Runs one statement with the values bound to ?1, ?2, ..., or without values any number
+// of statements; throws when one fails.
 inline void Execute(sqlite3* db, const std::string& sql, const std::vector<FieldValue>& values = {}) {
   sqlite3_stmt* statement = nullptr;
-  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
-    throw std::runtime_error(sql + ": " + sqlite3_errmsg(db));
+  bool done = values.empty() ? sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK
+                             : sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK;
+  for (int i = 0; statement != nullptr && i < static_cast<int>(values.size()); ++i) {
+    std::visit([&](const auto& value) {
+      if constexpr (std::is_same_v<std::decay_t<decltype(value)>, CString>) {
+        sqlite3_bind_blob(statement, i + 1, value.data(), static_cast<int>(value.size()), SQLITE_TRANSIENT);
+      } else {
+        sqlite3_bind_int(statement, i + 1, static_cast<int>(value));
+      }
+    }, values[static_cast<std::size_t>(i)]);
   }
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    const int index = static_cast<int>(i) + 1;
-    if (const auto* text = std::get_if<CString>(&values[i])) {
-      sqlite3_bind_blob(statement, index, text->data(), static_cast<int>(text->size()), SQLITE_TRANSIENT);
-    } else if (const auto* yesNo = std::get_if<bool>(&values[i])) {
-      sqlite3_bind_int(statement, index, *yesNo ? 1 : 0);
-    } else {
-      sqlite3_bind_int(statement, index, std::get<int32_t>(values[i]));
-    }
-  }
-  const int status = sqlite3_step(statement);
+  if (statement != nullptr) done = sqlite3_step(statement) == SQLITE_DONE;
   sqlite3_finalize(statement);
-  if (status != SQLITE_DONE) throw std::runtime_error(sql + ": " + sqlite3_errmsg(db));
+  if (!done) throw std::runtime_error(sql + ": " + sqlite3_errmsg(db));
 }
 
 // The books of one test: each book's database is BOOK.db in the test's folder, made on
@@ -79,14 +81,9 @@ class ReferenceBooks {
   void Run(const std::string& book, const std::string& sql, const std::vector<FieldValue>& values = {}) {
     sqlite3* db = nullptr;
     sqlite3_open_v2(PathOf(book).c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    try {
-      Execute(db, sql, values);
-    } catch (...) {
-      sqlite3_close(db);
-      throw;
-    }
-    sqlite3_close(db);
-    if (m_entries.emplace(book, book + ".db").second) InstallProfile();
+    const std::unique_ptr<sqlite3, int (*)(sqlite3*)> closer(db, &sqlite3_close);
+    Execute(db, sql, values);
+    if (m_settings["DATABASE"].emplace(book, book + ".db").second) InstallProfile();
   }
 
   // Adds a row to the table of the category, made with the kind's own definition.
@@ -113,8 +110,9 @@ class ReferenceBooks {
   }
 
   // Names the book's database entry in the profile, whether the file exists or not.
-  void SetEntry(const std::string& book, const std::string& entry) {
-    m_entries[book] = entry;
+  void SetEntry(const std::string& book, const std::string& entry) { Set("DATABASE", book, entry); }
+  void Set(const std::string& section, const std::string& key, const std::string& value) {
+    m_settings[section][key] = value;
     InstallProfile();
   }
 
@@ -122,14 +120,16 @@ class ReferenceBooks {
   void InstallProfile() {
     const fs::path profile = m_folder / "zulparvo.ini";
     std::ofstream out(profile);
-    out << "[DATABASE]\n";
-    for (const auto& [book, entry] : m_entries) out << book << " = " << entry << "\n";
+    for (const auto& [section, settings] : m_settings) {
+      out << "[" << section << "]\n";
+      for (const auto& [key, value] : settings) out << key << " = " << value << "\n";
+    }
     out.close();
     SetAppProfile(CProfile::Load(profile));
   }
 
   fs::path m_folder;
-  std::map<std::string, std::string> m_entries;
+  std::map<std::string, std::map<std::string, std::string>> m_settings;
   std::map<std::string, std::set<std::string>> m_tables;
 };
 

@@ -8,20 +8,11 @@
 namespace zulparvo {
 namespace {
 
-TEST(TableNameForCategory, EveryCategoryOfTheList) {
+TEST(TableNameForCategory, FixedNamesAndTheCategoryItself) {
   const std::pair<const char*, const char*> kCases[] = {
-      {"RACE", "[Races]"}, {"AD", "[Advantages]"}, {"DISAD", "[Disadvantages]"},
-      {"RACAD", "[Racial Advantages]"}, {"RACDISAD", "[Racial Disadvantages]"},
-      {"SUPER-AD", "[Super Advantages]"}, {"SUPER-DISAD", "[Super Disadvantages]"},
-      {"SPELLS", "[Spells]"}, {"SKILL", "[Skills]"}, {"LANGUAGES", "[Skills-Languages]"},
-      {"WEAPONS", "[Weapons]"}, {"EQUIPMENT", "[Equipment]"}, {"ARMOR", "[Armor]"},
-      {"BARDING", "[Armor-Barding]"}, {"ENHANCEMENTS", "[Enhancements]"}, {"LIMITATIONS", "[Limitations]"},
-      {"SUPER-POWERS", "[Super Powers]"}, {"MANEUVER", "[Skills-Maneuvers]"},
-      {"MAS-MANEVUER", "[Skills-Maneuvers]"}, {"ACROBATIC-MANEUVER", "[Skills-Acrobatic Maneuvers]"},
-      {"MANEUVER-CINEMATIC", "[Skills-Maneuvers-Cinematic]"},
-      {"MAS-CINEMATIC_MANEUVER", "[Skills-Maneuvers-Cinematic]"},
-      {"MA-STYLE", "[Advantages-Martial Arts Styles]"}, {"TRANSPORTATION", "[Transportation]"},
-      {"PROFESSION", "[Professions]"},
+      {"AD", "[Advantages]"}, {"LANGUAGES", "[Skills-Languages]"}, {"ENHANCEMENTS", "[Enhancements]"},
+      {"SUPER-POWERS", "[Super Powers]"}, {"MAS-MANEVUER", "[Skills-Maneuvers]"},
+      {"MAS-CINEMATIC_MANEUVER", "[Skills-Maneuvers-Cinematic]"}, {"PROFESSION", "[Professions]"},
       // Anything else names its table itself; comparison is exact.
       {"AD-VARIANT", "[AD-VARIANT]"}, {"ad", "[ad]"}, {"SKILL ", "[SKILL ]"}, {"MAS-MANEUVER", "[MAS-MANEUVER]"},
       {"", "[]"},
