@@ -144,12 +144,8 @@ bool BookMatches(std::string_view entryBook, std::string_view ruleBook);
 // The list that holds advantages of the reference's category.
 AdvantageList& ListOf(CChar_Character& character, const AdvantageRef& advantage);
 
-// The first entry of the list that is the reference's and passes `extra`; null when
-// there is none.
-template <class Extra>
-CChar_Ad_Disad* FindAdvantage(AdvantageList& list, const AdvantageRef& advantage, Extra&& extra);
-CChar_Ad_Disad* FindAdvantage(AdvantageList& list, const AdvantageRef& advantage);
-
+// The first entry of the list that is the reference's and passes `extra` (when given);
+// null when there is none.
 template <class Extra>
 CChar_Ad_Disad* FindAdvantage(AdvantageList& list, const AdvantageRef& advantage, Extra&& extra) {
   for (std::size_t i = 0; i < list.GetSize(); ++i) {
@@ -158,6 +154,7 @@ CChar_Ad_Disad* FindAdvantage(AdvantageList& list, const AdvantageRef& advantage
   }
   return nullptr;
 }
+CChar_Ad_Disad* FindAdvantage(AdvantageList& list, const AdvantageRef& advantage);
 
 // --- amounts ---
 

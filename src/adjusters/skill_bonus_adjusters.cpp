@@ -40,7 +40,7 @@ void Apply(AdvantageContext& context, const AdjustSkillBonusByGroup& row) {
 void Apply(AdvantageContext& context, const AdjustSkillsPerLevel& row) {
   const CChar_Ad_Disad& record = context.record;
   if (!Matches(record, row.record)) return;
-  // truncate(base cost / cost per level), turned negative by a negative cost per level.
+  // truncate(base cost / cost per level), its sign turned for a negative cost per level.
   const double sign = record.GetCostPerLevel() < 0.0 ? -1.0 : 1.0;
   const int32_t amount = DividedAmount(sign * record.GetBaseCost(), record.GetCostPerLevel());
   const int32_t colleges = CollegesOf(record);

@@ -39,8 +39,9 @@ struct AdjustSkillBonusByGroup {
 };
 void Apply(AdvantageContext& context, const AdjustSkillBonusByGroup& row);
 
-// The record's number of levels (base cost / cost per level), negative for a negative
-// cost per level, to every skill whose groups share a bit with the record's colleges.
+// The record's number of levels, its base cost over the size of its cost per level (a
+// negative base cost lowers), to every skill whose groups share a bit with the record's
+// colleges.
 struct AdjustSkillsPerLevel {
   static constexpr std::string_view kName = "AdjustSkillsPerLevel";
   ForRecord record;

@@ -8,7 +8,6 @@
 #include "adjusters/spell_bonus_adjusters.h"
 #include "base/book_codes.h"
 #include "base/saturating.h"
-#include "base/utilities.h"
 #include "model/ad_disad_magery_colleges.h"
 #include "model/type_tags.h"
 
@@ -195,10 +194,7 @@ void Apply(SkillContext& context, const AdjustSkillFromAdvantageValueStep& row) 
 
 void Apply(SkillContext& context, const AdjustSkillForColleges& row) {
   // The college test is of the spell alone: when it fails, no entry of the list passes.
-  if (!IsSelected(context.skill, row.skill) ||
-      StringIn(CString(row.collegeText), SpellCollegeText(context.skill)) == 0) {
-    return;
-  }
+  if (!IsSelected(context.skill, row.skill) || !CollegeTextHolds(context.skill, row.collegeText)) return;
   if (context.search.First(row.advantage) != nullptr) AddToBonus(context.skill, row.bonus);
 }
 

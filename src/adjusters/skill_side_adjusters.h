@@ -27,7 +27,8 @@ struct ApplyRacialSkillModifier {
 void Apply(SkillContext& context, const ApplyRacialSkillModifier& row);
 
 // Every one of the advantages whose colleges share a bit with the skill's groups adds
-// its number of levels (negated for a negative cost per level); one message each.
+// its number of levels, its base cost over the size of its cost per level; one message
+// each.
 struct AdjustSkillPerAdvantageLevel {
   static constexpr std::string_view kName = "AdjustSkillPerAdvantageLevel";
   AdvantageRef advantage;

@@ -4,7 +4,6 @@
 
 #include "base/book_codes.h"
 #include "base/saturating.h"
-#include "base/utilities.h"
 #include "model/skill_spell.h"
 
 namespace zulparvo {
@@ -88,10 +87,9 @@ void Apply(AdvantageContext& context, const AdjustSpellBonusFromValueStep& row) 
 void Apply(AdvantageContext& context, const AdjustSpellBonusForColleges& row) {
   if (!Matches(context.record, row.record)) return;
   LogChange(context.character, row.bonus, kAllSpells, context.record);
-  const CString collegeText(row.collegeText);
   AddToSelected(context.character, ListOf(context.character, row.targets), context.record, row.bonus, false,
                 [&](const CChar_Skill_Base& entry) {
-                  return IsTarget(entry, row.targets) && StringIn(collegeText, SpellCollegeText(entry)) != 0;
+                  return IsTarget(entry, row.targets) && CollegeTextHolds(entry, row.collegeText);
                 });
 }
 
@@ -134,9 +132,9 @@ int32_t SpellColleges(const CChar_Skill_Base& entry) {
   return spell == nullptr ? 0 : spell->GetColleges();
 }
 
-CString SpellCollegeText(const CChar_Skill_Base& entry) {
+bool CollegeTextHolds(const CChar_Skill_Base& entry, std::string_view text) {
   const CChar_Skill_Spell* spell = AsSpell(entry);
-  return spell == nullptr ? CString() : spell->GetCollegeText();
+  return spell != nullptr && std::string_view(spell->GetCollegeText()).find(text) != std::string_view::npos;
 }
 
 }  // namespace zulparvo

@@ -85,8 +85,9 @@ void Apply(AdvantageContext& context, const AdjustSpellBonusClearing& row);
 // element and for spells 59 and 61 of the basic book.
 int32_t ElementalSpellModifier(const CChar_Skill_Base& spell, int32_t element);
 
-// The colleges and the college text of a spell; an entry that is not a spell has none.
+// The colleges of a spell, and whether its college text holds the text; an entry that
+// is not a spell has no colleges and no college text.
 int32_t SpellColleges(const CChar_Skill_Base& entry);
-CString SpellCollegeText(const CChar_Skill_Base& entry);
+bool CollegeTextHolds(const CChar_Skill_Base& entry, std::string_view text);
 
 }  // namespace zulparvo
