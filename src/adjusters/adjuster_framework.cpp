@@ -4,25 +4,76 @@
 #include <cmath>
 #include <limits>
 
+#include "base/saturating.h"
 #include "base/utilities.h"
 #include "model/ad_disad_magery_colleges.h"
 #include "model/type_tags.h"
-#include "base/saturating.h"
 
 namespace zulparvo {
 
-bool MatchesRule(const CChar_Ad_Disad& record, int identifier, const CString& typeTag) {
-  return record.GetIdentifier() == identifier && record.GetCategory() == typeTag;
+namespace {
+
+bool MeetsCostAndSubEntry(const CChar_Ad_Disad& entry, const std::optional<double>& cost,
+                          const std::optional<SubEntry>& sub) {
+  if (cost && entry.GetCostWithExtra() != *cost) return false;
+  if (!sub) return true;
+  return entry.GetSubIdentifier() == sub->identifier && (sub->book.empty() || entry.GetSubBookCode() == sub->book) &&
+         (sub->category.empty() || entry.GetSubCategory() == sub->category);
 }
 
-bool BookMatches(const CString& entryBook, const CString& ruleBook) {
-  return ruleBook == "ALL" || entryBook == ruleBook;
+int32_t Clamp(long value) {
+  return static_cast<int32_t>(std::clamp<long>(value, std::numeric_limits<int32_t>::min(),
+                                               std::numeric_limits<int32_t>::max()));
 }
 
-bool CostIs(const CChar_Ad_Disad& record, double requiredCost) { return record.GetCostWithExtra() == requiredCost; }
+}  // namespace
 
-bool SubEntryIs(const CChar_Ad_Disad& record, int subIdentifier, const CString& subBook) {
-  return record.GetSubIdentifier() == subIdentifier && record.GetSubBookCode() == subBook;
+std::span<CChar_Ad_Disad* const> AdvantageSearch::Entries(const AdvantageRef& advantage) {
+  for (const Found& found : m_found) {
+    if (found.identifier == advantage.identifier && found.tag == advantage.tag && found.book == advantage.book) {
+      return found.entries;
+    }
+  }
+  Found& found = m_found.emplace_back(advantage.book, advantage.identifier, advantage.tag);
+  // The whole list is walked for every record, so the identifier is compared here, before
+  // any call.
+  for (const auto& item : ListOf(m_character, advantage)) {
+    auto& entry = static_cast<CChar_Ad_Disad&>(*item);
+    if (entry.GetIdentifier() == advantage.identifier && IsEntry(entry, advantage)) found.entries.push_back(&entry);
+  }
+  return found.entries;
+}
+
+CChar_Ad_Disad* AdvantageSearch::First(const AdvantageRef& advantage) {
+  return First(advantage, [](const CChar_Ad_Disad&) { return true; });
+}
+
+bool Matches(const CChar_Ad_Disad& record, const ForRecord& rule) {
+  return record.GetIdentifier() == rule.identifier && record.GetCategory() == rule.tag &&
+         (!rule.baseCost || record.GetBaseCost() == *rule.baseCost) &&
+         MeetsCostAndSubEntry(record, rule.cost, rule.sub);
+}
+
+bool BookMatches(std::string_view entryBook, std::string_view ruleBook) {
+  return ruleBook == kAnyBook || entryBook == ruleBook;
+}
+
+AdvantageList& ListOf(CChar_Character& character, const AdvantageRef& advantage) {
+  const bool disadvantage = advantage.tag == kCategoryDisadvantage || advantage.tag == kCategoryRacialDisadvantage;
+  return disadvantage ? character.GetDisadvantages() : character.GetAdvantages();
+}
+
+bool IsEntry(const CChar_Ad_Disad& entry, const AdvantageRef& advantage) {
+  return entry.GetIdentifier() == advantage.identifier && entry.GetCategory() == advantage.tag &&
+         BookMatches(entry.GetBookCode(), advantage.book);
+}
+
+bool IsVariant(const CChar_Ad_Disad& entry, const AdvantageRef& advantage) {
+  return IsEntry(entry, advantage) && MeetsCostAndSubEntry(entry, advantage.cost, advantage.sub);
+}
+
+CChar_Ad_Disad* FindAdvantage(AdvantageList& list, const AdvantageRef& advantage) {
+  return FindAdvantage(list, advantage, [](const CChar_Ad_Disad&) { return true; });
 }
 
 int32_t TruncateToInt(double value) {
@@ -34,17 +85,17 @@ int32_t TruncateToInt(double value) {
 
 int32_t DividedAmount(double value, double divisor) { return divisor == 0.0 ? 0 : TruncateToInt(value / divisor); }
 
-namespace {
-int32_t Clamp(long value) {
-  return static_cast<int32_t>(std::clamp<long>(value, std::numeric_limits<int32_t>::min(),
-                                               std::numeric_limits<int32_t>::max()));
-}
-}  // namespace
-
 int32_t DescriptionBonus(const CChar_Ad_Disad& record) { return Clamp(GetDescBonus(record.GetDescription())); }
 
 int32_t DescriptionBonusPlusLevel(const CChar_Ad_Disad& record) {
   return SaturatingAdd(DescriptionBonus(record), record.GetLevel());
+}
+
+int32_t ParenthesizedNumber(std::string_view text) {
+  const std::size_t open = text.find('(');
+  const std::size_t close = text.find(')');
+  if (open == std::string_view::npos || close == std::string_view::npos || close < open) return 0;
+  return Clamp(StringtoLong(CString(text.substr(open + 1, close - open - 1))));
 }
 
 CChar_Skill_Base* TargetEntry(CObject& entry) {
@@ -60,14 +111,10 @@ int32_t CollegesOf(const CChar_Ad_Disad& record) {
              : 0;
 }
 
-CChar_Ad_Disad* FindAdvantage(AdvantageList& list, const CString& book, int identifier, const CString& typeTag) {
-  return FindAdvantage(list, book, identifier, typeTag, [](const CChar_Ad_Disad&) { return true; });
-}
-
 void AddToBonus(CChar_Skill_Base& skill, int32_t amount) { skill.SetBonus(SaturatingAdd(skill.GetBonus(), amount)); }
 
-void LogChange(CChar_Character& character, int32_t amount, const CString& what, const CChar_Ad_Disad& source) {
-  character.AddChangeMessage(amount, what, source.GetDisplayName());
+void LogChange(CChar_Character& character, int32_t amount, std::string_view what, const CChar_Ad_Disad& source) {
+  character.AddChangeMessage(amount, CString(what), source.GetDisplayName());
 }
 
 void RaiseField(CChar_Character& character, const CharacterField& field, int32_t amount) {

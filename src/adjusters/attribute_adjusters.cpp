@@ -4,63 +4,43 @@ namespace zulparvo {
 
 namespace {
 
-const CharacterField kHitPointBonus{&CChar_Character::GetHitPointBonus, &CChar_Character::SetHitPointBonus,
-                                    "Hit Point Bonus"};
-const CharacterField kFatigueBonus{&CChar_Character::GetFatigueBonus, &CChar_Character::SetFatigueBonus,
-                                   "Fatigue Bonus"};
-const CharacterField kSpellFatigueBonus{&CChar_Character::GetSpellFatigueBonus,
-                                        &CChar_Character::SetSpellFatigueBonus, "Spell Fatigue Bonus"};
-
 void AddToBasicSpeed(CChar_Character& character, double amount) {
   character.SetBasicSpeedBonus(character.GetBasicSpeedBonus() + amount);
 }
 
-void AdjustByDescription(CChar_Character& character, const CChar_Ad_Disad& record, int identifier,
-                         const CString& typeTag, const CharacterField& field) {
-  if (MatchesRule(record, identifier, typeTag)) AddToField(character, field, DescriptionBonusPlusLevel(record), record);
-}
-
 }  // namespace
 
-void AdjustBasicSpeed(CChar_Character& character, const CChar_Ad_Disad& record, int identifier, int amount,
-                      const CString& typeTag) {
-  if (!MatchesRule(record, identifier, typeTag)) return;
-  AddToBasicSpeed(character, amount);
-  LogChange(character, amount, "Basic Speed", record);
+void Apply(AdvantageContext& context, const AdjustField& row) {
+  if (Matches(context.record, row.record)) AddToField(context.character, row.field, row.amount, context.record);
 }
 
-void AdjustMove(CChar_Character& character, const CChar_Ad_Disad& record, int identifier, const CString& typeTag) {
-  if (!MatchesRule(record, identifier, typeTag)) return;
-  const int32_t amount = DescriptionBonusPlusLevel(record);
-  character.SetMoveBonus(character.GetMoveBonus() + amount);
-  LogChange(character, amount, "Move", record);
+void Apply(AdvantageContext& context, const AdjustFieldFromDescription& row) {
+  if (!Matches(context.record, row.record)) return;
+  AddToField(context.character, row.field, DescriptionBonusPlusLevel(context.record), context.record);
 }
 
-void AdjustHitPointBonus(CChar_Character& character, const CChar_Ad_Disad& record, int identifier,
-                         const CString& typeTag) {
-  AdjustByDescription(character, record, identifier, typeTag, kHitPointBonus);
+void Apply(AdvantageContext& context, const AdjustBasicSpeed& row) {
+  if (!Matches(context.record, row.record)) return;
+  AddToBasicSpeed(context.character, row.amount);
+  LogChange(context.character, row.amount, "Basic Speed", context.record);
 }
 
-void AdjustFatigueBonus(CChar_Character& character, const CChar_Ad_Disad& record, int identifier,
-                        const CString& typeTag) {
-  AdjustByDescription(character, record, identifier, typeTag, kFatigueBonus);
+void Apply(AdvantageContext& context, const AdjustMove& row) {
+  if (!Matches(context.record, row.record)) return;
+  const int32_t amount = DescriptionBonusPlusLevel(context.record);
+  context.character.SetMoveBonus(context.character.GetMoveBonus() + amount);
+  LogChange(context.character, amount, "Move", context.record);
 }
 
-void AdjustSpellFatigueBonus(CChar_Character& character, const CChar_Ad_Disad& record, int identifier,
-                             const CString& typeTag) {
-  AdjustByDescription(character, record, identifier, typeTag, kSpellFatigueBonus);
+void Apply(AdvantageContext& context, const ScaleMoveMultiplier& row) {
+  if (!Matches(context.record, row.record)) return;
+  context.character.SetMoveMultiplier(context.character.GetMoveMultiplier() * row.factor);
 }
 
-void ScaleMoveMultiplier(CChar_Character& character, const CChar_Ad_Disad& record, int identifier,
-                         const CString& typeTag, double factor) {
-  if (MatchesRule(record, identifier, typeTag)) character.SetMoveMultiplier(character.GetMoveMultiplier() * factor);
-}
-
-void AdjustBasicSpeedPerLevel(CChar_Character& character, const CChar_Ad_Disad& record, int identifier,
-                              double factorPerLevel, const CString& typeTag) {
-  if (!MatchesRule(record, identifier, typeTag)) return;
-  const int32_t levels = DividedAmount(record.GetBaseCost(), record.GetCostPerLevel());
-  AddToBasicSpeed(character, levels * factorPerLevel);
+void Apply(AdvantageContext& context, const AdjustBasicSpeedPerLevel& row) {
+  if (!Matches(context.record, row.record)) return;
+  const int32_t levels = DividedAmount(context.record.GetBaseCost(), context.record.GetCostPerLevel());
+  AddToBasicSpeed(context.character, levels * row.factorPerLevel);
 }
 
 }  // namespace zulparvo

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "adjusters/adjuster_framework.h"
 #include "base/book_codes.h"
 
 namespace zulparvo {
@@ -24,12 +23,12 @@ int32_t IQBand(long iq) {
 
 }  // namespace
 
-void AdjustForIntelligenceLevel(CChar_Character& character, CChar_Skill_Base& skill, int identifier) {
-  if (skill.GetIdentifier() != identifier) return;
-  const int32_t band = IQBand(character.GetCurrentIQ());
+void Apply(SkillContext& context, const AdjustForIntelligenceLevel& row) {
+  if (context.skill.GetIdentifier() != row.skill) return;
+  const int32_t band = IQBand(context.character.GetCurrentIQ());
   if (band == 0) return;
-  AddToBonus(skill, band);
-  character.AddChangeMessage(band, skill.GetDisplayName(), "Current Intelligence Level");
+  AddToBonus(context.skill, band);
+  context.character.AddChangeMessage(band, context.skill.GetDisplayName(), "Current Intelligence Level");
 }
 
 void UpdateSpecialIQSkills(CChar_Character& character, long oldIQ, long newIQ) {

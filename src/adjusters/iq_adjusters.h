@@ -2,14 +2,17 @@
 // 11 gives 1, 12 or more gives 2.
 #pragma once
 
-#include "model/character.h"
-#include "model/skill_base.h"
+#include "adjusters/adjuster_framework.h"
 
 namespace zulparvo {
 
-// The band of the character's current IQ added to the skill's bonus, when the skill
-// has the identifier.
-void AdjustForIntelligenceLevel(CChar_Character& character, CChar_Skill_Base& skill, int identifier);
+// The band of the character's current IQ added to the skill's bonus; logged from
+// "Current Intelligence Level" unless the band is 0.
+struct AdjustForIntelligenceLevel {
+  static constexpr std::string_view kName = "AdjustForIntelligenceLevel";
+  int32_t skill;
+};
+void Apply(SkillContext& context, const AdjustForIntelligenceLevel& row);
 
 // The IQ changed from oldIQ to newIQ: the IQ-dependent skills of the basic book move by
 // the change of band. The character's own IQ is not read.

@@ -2,73 +2,28 @@
 
 #include <array>
 #include <cmath>
-#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
-#include <string_view>
 
 #include "adjusters/spell_bonus_adjusters.h"
 #include "base/book_codes.h"
-#include "base/utilities.h"
-#include "model/ad_disad_magery_colleges.h"
-#include "model/skill_spell.h"
-#include "model/type_tags.h"
 #include "base/saturating.h"
+#include "model/ad_disad_magery_colleges.h"
+#include "model/type_tags.h"
 
 namespace zulparvo {
 
 namespace {
 
-constexpr int kAnySkill = -1;
-constexpr int kForceSkills = -2;
-constexpr int kRacialSkillModifier = 95;
-constexpr int kSkillBonusSettingSkill = 130;
-
-bool IsSelected(const CChar_Skill_Base& skill, int identifier) {
-  return identifier == kAnySkill || skill.GetIdentifier() == identifier;
+bool IsSelected(const CChar_Skill_Base& skill, int32_t identifier) {
+  if (identifier == kForceSkills) return skill.GetGroups() == kForceSkillGroupMask;
+  return identifier == kAnyEntry || skill.GetIdentifier() == identifier;
 }
 
 // The amount added to the skill's bonus; with logIt, logged under the skill's shown name.
-void AddFrom(CChar_Character& character, CChar_Skill_Base& skill, int32_t amount, const CChar_Ad_Disad& source,
-             bool logIt) {
-  AddToBonus(skill, amount);
-  if (logIt) LogChange(character, amount, skill.GetDisplayName(), source);
-}
-
-// The first entry that is the variant (sub-entry) of the advantage, at the total cost
-// when one is required.
-CChar_Ad_Disad* FindVariant(AdvantageList& list, const CString& book, int identifier, const CString& typeTag,
-                            int subId, const CString& subBook, const double* requiredCost) {
-  return FindAdvantage(list, book, identifier, typeTag, [&](const CChar_Ad_Disad& entry) {
-    return (requiredCost == nullptr || CostIs(entry, *requiredCost)) && SubEntryIs(entry, subId, subBook);
-  });
-}
-
-// A record that is not a spell has no colleges and no college text.
-const CChar_Skill_Spell* AsSpell(CChar_Skill_Base& record) { return DynamicDownCast<CChar_Skill_Spell>(&record); }
-
-int32_t SpellColleges(CChar_Skill_Base& record) {
-  const CChar_Skill_Spell* spell = AsSpell(record);
-  return spell == nullptr ? 0 : spell->GetColleges();
-}
-
-CString SpellCollegeText(CChar_Skill_Base& record) {
-  const CChar_Skill_Spell* spell = AsSpell(record);
-  return spell == nullptr ? CString() : spell->GetCollegeText();
-}
-
-// The number between the first "(" and the first ")"; 0 when either is missing or the
-// ")" comes first, so that no position outside the text is ever read.
-int32_t ParenthesizedNumber(const CString& text) {
-  const std::size_t open = text.find('(');
-  const std::size_t close = text.find(')');
-  if (open == CString::npos || close == CString::npos || close < open) return 0;
-  return TruncateToInt(static_cast<double>(StringtoLong(text.substr(open + 1, close - open - 1))));
-}
-
-void ApplyMentalModeBonus(const CChar_Character& character, CChar_Skill_Base& skill) {
-  const int32_t mode = character.GetMentalMode();
-  if (mode == 1 || mode == 2) AddToBonus(skill, mode);
+void AddFrom(SkillContext& context, int32_t amount, const CChar_Ad_Disad& source, bool logIt) {
+  AddToBonus(context.skill, amount);
+  if (logIt) LogChange(context.character, amount, context.skill.GetDisplayName(), source);
 }
 
 // --- the magic-aptitude table ---
@@ -109,14 +64,13 @@ constexpr std::array<AptitudeLine, 14> kAptitudeLines{{
 }};
 
 bool Covers(const AptitudeLine& line, const CChar_Ad_Disad& entry) {
-  if (entry.GetBookCode() != line.book || entry.GetIdentifier() != line.identifier ||
-      entry.GetCategory() != kCategoryAdvantage) {
+  if (entry.GetIdentifier() != line.identifier || entry.GetCategory() != kCategoryAdvantage ||
+      entry.GetBookCode() != line.book) {
     return false;
   }
   if (line.subBook.empty()) return true;
   const int32_t subId = entry.GetSubIdentifier();
-  return entry.GetSubBookCode() == line.subBook && subId >= 0 && subId < 32 &&
-         (line.subIds >> subId & 1U) != 0;
+  return entry.GetSubBookCode() == line.subBook && subId >= 0 && subId < 32 && (line.subIds >> subId & 1U) != 0;
 }
 
 // The level that the first line covering the entry gives it; unchanged when no line
@@ -126,7 +80,7 @@ int32_t AptitudeLevel(const CChar_Ad_Disad& entry, int32_t level) {
     if (!Covers(line, entry)) continue;
     if (line.anyCost) return 3 + entry.GetSubIdentifier();
     for (std::size_t step = 0; step < line.costs.size(); ++step) {
-      if (CostIs(entry, line.costs[step])) return static_cast<int32_t>(step + 1);
+      if (entry.GetCostWithExtra() == line.costs[step]) return static_cast<int32_t>(step + 1);
     }
     return level;
   }
@@ -137,174 +91,119 @@ int32_t AptitudeLevel(const CChar_Ad_Disad& entry, int32_t level) {
 
 // --- every skill and spell ---
 
-void ApplyRacialSkillModifier(CChar_Character& character, CChar_Skill_Base& skill) {
-  CChar_Ad_Disad* entry = FindAdvantage(
-      character.GetAdvantages(), CString(BOOK_01), kRacialSkillModifier, kCategoryRacialAdvantage,
-      [&](const CChar_Ad_Disad& e) {
-        return e.GetIntegerKey() == skill.GetIdentifier() && e.GetTextKey() == skill.GetBookCode();
-      });
+void Apply(SkillContext& context, const ApplyRacialSkillModifier& row) {
+  const CChar_Skill_Base& skill = context.skill;
+  const CChar_Ad_Disad* entry = context.search.First(row.advantage, [&](const CChar_Ad_Disad& e) {
+    return e.GetIntegerKey() == skill.GetIdentifier() && e.GetTextKey() == skill.GetBookCode();
+  });
   if (entry == nullptr) return;
   const int32_t amount = ParenthesizedNumber(entry->GetDescription());
-  AddToBonus(skill, amount);
-  character.AddChangeMessage(amount, skill.GetDisplayName(), "Skill Modifier: " + entry->GetDisplayName());
+  AddToBonus(context.skill, amount);
+  context.character.AddChangeMessage(amount, context.skill.GetDisplayName(),
+                                     "Skill Modifier: " + entry->GetDisplayName());
 }
 
-void AdjustSkillPerAdvantageLevel(CChar_Character& character, CChar_Skill_Base& skill, AdvantageList& list,
-                                  int advId, const CString& advTypeTag, const CString& advBook) {
-  for (std::size_t i = 0; i < list.GetSize(); ++i) {
-    CChar_Ad_Disad& entry = *list.GetAt(i);
-    if (entry.GetBookCode() != advBook || entry.GetIdentifier() != advId || entry.GetCategory() != advTypeTag ||
-        (CollegesOf(entry) & skill.GetGroups()) == 0) {
-      continue;
-    }
+void Apply(SkillContext& context, const AdjustSkillPerAdvantageLevel& row) {
+  for (const CChar_Ad_Disad* entry : context.search.Entries(row.advantage)) {
+    if ((CollegesOf(*entry) & context.skill.GetGroups()) == 0) continue;
     // The levels, negated for a negative cost per level: the base cost divided by the
     // magnitude of the cost per level (0 without one).
-    AddFrom(character, skill, DividedAmount(entry.GetBaseCost(), std::fabs(entry.GetCostPerLevel())), entry, true);
+    AddFrom(context, DividedAmount(entry->GetBaseCost(), std::fabs(entry->GetCostPerLevel())), *entry, true);
   }
 }
 
-void ApplySpellBonusSetting(CChar_Character& character, CChar_Skill_Base& spell) {
-  ApplyMentalModeBonus(character, spell);
-}
-
-void ApplySkillBonusSetting(CChar_Character& character, CChar_Skill_Base& skill) {
-  if (skill.GetIdentifier() == kSkillBonusSettingSkill) ApplyMentalModeBonus(character, skill);
+void Apply(SkillContext& context, const ApplyMentalModeBonus& row) {
+  const int32_t mode = context.character.GetMentalMode();
+  if (IsSelected(context.skill, row.skill) && (mode == 1 || mode == 2)) AddToBonus(context.skill, mode);
 }
 
 // --- a skill's bonus from an advantage ---
 
-void AdjustSkillIfAdvantage(CChar_Character& character, AdvantageList& list, CChar_Skill_Base& skill, int identifier,
-                            const CString& advBook, int advId, int bonus, const CString& advTypeTag) {
-  if (skill.GetIdentifier() != identifier) return;
-  if (const CChar_Ad_Disad* entry = FindAdvantage(list, advBook, advId, advTypeTag)) {
-    AddFrom(character, skill, bonus, *entry, true);
+void Apply(SkillContext& context, const AdjustSkillIfAdvantage& row) {
+  if (!IsSelected(context.skill, row.skill)) return;
+  if (const CChar_Ad_Disad* entry = context.search.First(row.advantage)) AddFrom(context, row.bonus, *entry, row.log);
+}
+
+void Apply(SkillContext& context, const AdjustSkillFromAdvantageDescription& row) {
+  if (!IsSelected(context.skill, row.skill)) return;
+  if (const CChar_Ad_Disad* entry = context.search.First(row.advantage)) {
+    AddFrom(context, DescriptionBonusPlusLevel(*entry), *entry, row.skill != kAnyEntry);
   }
 }
 
-void AdjustSkillFromAdvantageDescription(CChar_Character& character, CChar_Skill_Base& skill, int identifier,
-                                         const CString& advBook, int advId, const CString& advTypeTag) {
-  if (!IsSelected(skill, identifier)) return;
-  if (const CChar_Ad_Disad* entry = FindAdvantage(character.GetAdvantages(), advBook, advId, advTypeTag)) {
-    AddFrom(character, skill, DescriptionBonusPlusLevel(*entry), *entry, identifier != kAnySkill);
+void Apply(SkillContext& context, const AdjustSkillByAdvantageValue& row) {
+  if (!IsSelected(context.skill, row.skill)) return;
+  if (const CChar_Ad_Disad* entry = context.search.First(row.advantage)) {
+    AddFrom(context, DividedAmount(entry->GetBaseCost(), row.divisor), *entry, true);
   }
 }
 
-void AdjustSkillIfAdvantageAtCost(CChar_Character& character, AdvantageList& list, CChar_Skill_Base& skill,
-                                  int identifier, const CString& advBook, int advId, double requiredCost, int bonus,
-                                  const CString& advTypeTag) {
-  const bool selected = identifier == kForceSkills ? skill.GetGroups() == kForceSkillGroupMask
-                                                   : IsSelected(skill, identifier);
-  if (!selected) return;
-  const CChar_Ad_Disad* entry = FindAdvantage(list, advBook, advId, advTypeTag, [&](const CChar_Ad_Disad& e) {
-    return CostIs(e, requiredCost);
-  });
-  const bool logIt = identifier != kAnySkill && identifier != kForceSkills;
-  if (entry != nullptr) AddFrom(character, skill, bonus, *entry, logIt);
-}
-
-void AdjustSkillIfAdvantageOption(CChar_Character& character, AdvantageList& list, CChar_Skill_Base& skill,
-                                  int identifier, const CString& advBook, int advId, double requiredCost, int bonus,
-                                  int subId, const CString& subBook, const CString& advTypeTag, bool logIt) {
-  if (!IsSelected(skill, identifier)) return;
-  if (const CChar_Ad_Disad* entry = FindVariant(list, advBook, advId, advTypeTag, subId, subBook, &requiredCost)) {
-    AddFrom(character, skill, bonus, *entry, logIt);
-  }
-}
-
-void AdjustSkillByAdvantageValue(CChar_Character& character, AdvantageList& list, CChar_Skill_Base& skill,
-                                 int identifier, const CString& advBook, int advId, double divisor,
-                                 const CString& advTypeTag) {
-  if (!IsSelected(skill, identifier)) return;
-  for (std::size_t i = 0; i < list.GetSize(); ++i) {
-    const CChar_Ad_Disad& entry = *list.GetAt(i);
-    if (BookMatches(entry.GetBookCode(), advBook) && entry.GetIdentifier() == advId &&
-        entry.GetCategory() == advTypeTag) {
-      AddFrom(character, skill, DividedAmount(entry.GetBaseCost(), divisor), entry, true);
-      return;
-    }
-  }
-}
-
-void AdjustSkillIfAdvantageLevel(AdvantageList& list, CChar_Skill_Base& skill, int identifier, int requiredInteger,
-                                 const CString& requiredText, const CString& advBook, int advId, int bonus,
-                                 const CString& advTypeTag) {
-  if (skill.GetIdentifier() != identifier || skill.GetInteger1() != requiredInteger ||
-      skill.GetText2() != requiredText) {
+void Apply(SkillContext& context, const AdjustSkillIfAdvantageLevel& row) {
+  const CChar_Skill_Base& skill = context.skill;
+  if (skill.GetIdentifier() != row.skill || skill.GetInteger1() != row.integer1 || skill.GetText2() != row.text2) {
     return;
   }
-  if (FindAdvantage(list, advBook, advId, advTypeTag) != nullptr) AddToBonus(skill, bonus);
+  if (context.search.First(row.advantage) != nullptr) AddToBonus(context.skill, row.bonus);
 }
 
-void AdjustSkillIfEitherAdvantage(CChar_Character& character, CChar_Skill_Base& skill, int identifier,
-                                  AdvantageList& list1, int advId1, const CString& advBook1,
-                                  const CString& advTypeTag1, AdvantageList& list2, int advId2,
-                                  const CString& advBook2, const CString& advTypeTag2, int bonus) {
-  if (skill.GetIdentifier() != identifier) return;
-  const CChar_Ad_Disad* entry = FindAdvantage(list1, advBook1, advId1, advTypeTag1);
-  if (entry == nullptr) entry = FindAdvantage(list2, advBook2, advId2, advTypeTag2);
-  if (entry != nullptr) AddFrom(character, skill, bonus, *entry, true);
+void Apply(SkillContext& context, const AdjustSkillIfEitherAdvantage& row) {
+  if (!IsSelected(context.skill, row.skill)) return;
+  const CChar_Ad_Disad* entry = context.search.First(row.first);
+  if (entry == nullptr) entry = context.search.First(row.second);
+  if (entry != nullptr) AddFrom(context, row.bonus, *entry, true);
 }
 
-void CapSkillLevel(CChar_Character& character, CChar_Skill_Base& skill, int identifier, int attributeValue,
-                   int minimum, const CString& sourceText) {
-  if (skill.GetIdentifier() != identifier || attributeValue >= minimum) return;
+void Apply(SkillContext& context, const CapSkillLevel& row) {
+  const int32_t value = (context.character.*row.attribute)();
+  if (context.skill.GetIdentifier() != row.skill || value >= row.minimum) return;
   // Minus the shortfall, made in a wider type so that extreme values cannot overflow.
-  const int32_t amount = TruncateToInt(static_cast<double>(int64_t{attributeValue} - minimum));
-  AddToBonus(skill, amount);
-  character.AddChangeMessage(amount, skill.GetDisplayName(), sourceText);
+  const int32_t amount = TruncateToInt(static_cast<double>(int64_t{value} - row.minimum));
+  AddToBonus(context.skill, amount);
+  context.character.AddChangeMessage(amount, context.skill.GetDisplayName(), CString(row.source));
 }
 
 // --- a spell's bonus from a magic advantage ---
 
-void AdjustSkillElemental(AdvantageList& list, CChar_Skill_Base& spell, const CString& advBook, int advId,
-                          double requiredCost, int bonus, int subId, const CString& subBook,
-                          const CString& advTypeTag, int element) {
-  if (FindVariant(list, advBook, advId, advTypeTag, subId, subBook, &requiredCost) != nullptr) {
-    AddToBonus(spell, SaturatingAdd(bonus, ElementalSpellModifier(spell, element)));
+void Apply(SkillContext& context, const AdjustSkillElemental& row) {
+  if (context.search.First(row.advantage) != nullptr) {
+    AddToBonus(context.skill, SaturatingAdd(row.bonus, ElementalSpellModifier(context.skill, row.element)));
   }
 }
 
-void AdjustSkillClearing(AdvantageList& list, CChar_Skill_Base& spell, const CString& advBook, int advId,
-                         double requiredCost, int bonus, int subId, const CString& subBook,
-                         const CString& advTypeTag) {
-  const CChar_Ad_Disad* entry = FindVariant(list, advBook, advId, advTypeTag, subId, subBook, &requiredCost);
+void Apply(SkillContext& context, const AdjustSkillClearing& row) {
+  const CChar_Ad_Disad* entry = context.search.First(row.advantage);
   // Only a college-limited record says which colleges it covers. For a record of another
   // class that is unknown, and taking every spell's bonus and level away on no evidence
   // would lose them: the spell is left as it is.
   if (entry == nullptr || !entry->IsKindOf(CChar_Ad_Disad_Magery_Colleges::ThisClass())) return;
-  if ((SpellColleges(spell) & CollegesOf(*entry)) != 0) {
-    AddToBonus(spell, bonus);
+  if ((SpellColleges(context.skill) & CollegesOf(*entry)) != 0) {
+    AddToBonus(context.skill, row.bonus);
   } else {
-    spell.SetBonus(0);
-    spell.SetLevel(0);
+    context.skill.SetBonus(0);
+    context.skill.SetLevel(0);
   }
 }
 
-void AdjustSkillFromAdvantageValueStep(CChar_Character& character, AdvantageList& list, CChar_Skill_Base& spell,
-                                       int identifier, const CString& advBook, int advId, double base, int step,
-                                       int bonus, int subId, const CString& subBook, const CString& advTypeTag,
-                                       bool logIt) {
-  if (!IsSelected(spell, identifier)) return;
-  if (const CChar_Ad_Disad* entry = FindVariant(list, advBook, advId, advTypeTag, subId, subBook, nullptr)) {
-    AddFrom(character, spell, SaturatingAdd(bonus, DividedAmount(entry->GetBaseCost() - base, step)), *entry, logIt);
+void Apply(SkillContext& context, const AdjustSkillFromAdvantageValueStep& row) {
+  if (!IsSelected(context.skill, row.skill)) return;
+  if (const CChar_Ad_Disad* entry = context.search.First(row.advantage)) {
+    AddFrom(context, SaturatingAdd(row.bonus, DividedAmount(entry->GetBaseCost() - row.base, row.step)), *entry,
+            row.log);
   }
 }
 
-void AdjustSkillForColleges(AdvantageList& list, CChar_Skill_Base& spell, int identifier, const CString& advBook,
-                            int advId, double requiredCost, int bonus, int subId, const CString& subBook,
-                            const CString& collegeText, const CString& advTypeTag) {
+void Apply(SkillContext& context, const AdjustSkillForColleges& row) {
   // The college test is of the spell alone: when it fails, no entry of the list passes.
-  if (!IsSelected(spell, identifier) || StringIn(collegeText, SpellCollegeText(spell)) == 0) return;
-  if (FindVariant(list, advBook, advId, advTypeTag, subId, subBook, &requiredCost) != nullptr) {
-    AddToBonus(spell, bonus);
-  }
+  if (!IsSelected(context.skill, row.skill) || !CollegeTextHolds(context.skill, row.collegeText)) return;
+  if (context.search.First(row.advantage) != nullptr) AddToBonus(context.skill, row.bonus);
 }
 
-void ApplyMagicAptitudeTable(AdvantageList& list, CChar_Skill_Base& skill, int identifier) {
-  if (skill.GetIdentifier() != identifier) return;
+void Apply(SkillContext& context, const ApplyMagicAptitudeTable& row) {
+  if (context.skill.GetIdentifier() != row.skill) return;
+  const AdvantageList& list = context.character.GetAdvantages();
   int32_t level = 0;
   for (std::size_t i = 0; i < list.GetSize(); ++i) level = AptitudeLevel(*list.GetAt(i), level);
-  AddToBonus(skill, level);
+  AddToBonus(context.skill, level);
 }
 
 }  // namespace zulparvo

@@ -3,53 +3,40 @@
 #include <array>
 
 #include "base/book_codes.h"
-#include "base/utilities.h"
-#include "model/skill_spell.h"
 #include "base/saturating.h"
+#include "model/skill_spell.h"
 
 namespace zulparvo {
 
 namespace {
 
-constexpr int kAnySpell = -1;
-constexpr int kForceSkills = -2;
-constexpr const char* kAllSpells = "All Spells";
-constexpr const char* kAllForceSkills = "All Force Skills";
+constexpr std::string_view kAllSpells = "All Spells";
 
-// The record is the rule's, with the base cost and sub-entry that the rule requires.
-bool MatchesMagicRule(const CChar_Ad_Disad& record, int identifier, const CString& typeTag, double requiredValue,
-                      int subId, const CString& subBook) {
-  return MatchesRule(record, identifier, typeTag) && record.GetBaseCost() == requiredValue &&
-         SubEntryIs(record, subId, subBook);
+CObArray& ListOf(CChar_Character& character, const SpellTargets& targets) {
+  return targets.list == SpellTargets::List::Skills ? static_cast<CObArray&>(character.GetSkills())
+                                                    : static_cast<CObArray&>(character.GetSpells());
 }
 
-bool IsChosenSpell(const CChar_Skill_Base& entry, const CString& book, int spellId) {
-  return BookMatches(entry.GetBookCode(), book) && (spellId == kAnySpell || entry.GetIdentifier() == spellId);
+bool IsTarget(const CChar_Skill_Base& entry, const SpellTargets& targets) {
+  return BookMatches(entry.GetBookCode(), targets.book) &&
+         (targets.identifier == kAnyEntry || entry.GetIdentifier() == targets.identifier);
 }
 
-// An entry that is not a spell has no colleges.
+void AddToTargets(AdvantageContext& context, const SpellTargets& targets, int32_t amount, bool logEach) {
+  AddToSelected(context.character, ListOf(context.character, targets), context.record, amount, logEach,
+                [&](const CChar_Skill_Base& entry) { return IsTarget(entry, targets); });
+}
+
+// The amount to the targets: one "All Spells" message for every spell, else one
+// message per spell.
+void AddToChosenSpells(AdvantageContext& context, const SpellTargets& targets, int32_t amount) {
+  const bool everySpell = targets.identifier == kAnyEntry;
+  if (everySpell) LogChange(context.character, amount, kAllSpells, context.record);
+  AddToTargets(context, targets, amount, !everySpell);
+}
+
 const CChar_Skill_Spell* AsSpell(const CChar_Skill_Base& entry) {
   return entry.IsKindOf(CChar_Skill_Spell::ThisClass()) ? static_cast<const CChar_Skill_Spell*>(&entry) : nullptr;
-}
-
-int32_t SpellColleges(const CChar_Skill_Base& entry) {
-  const CChar_Skill_Spell* spell = AsSpell(entry);
-  return spell == nullptr ? 0 : spell->GetColleges();
-}
-
-CString SpellCollegeText(const CChar_Skill_Base& entry) {
-  const CChar_Skill_Spell* spell = AsSpell(entry);
-  return spell == nullptr ? CString() : spell->GetCollegeText();
-}
-
-// The amount to the chosen spells: one "All Spells" message for spell -1, else one
-// message per spell.
-void AddToChosenSpells(CChar_Character& character, SpellList& list, const CChar_Ad_Disad& record,
-                       const CString& book, int spellId, int32_t amount) {
-  const bool everySpell = spellId == kAnySpell;
-  if (everySpell) LogChange(character, amount, kAllSpells, record);
-  AddToSelected(character, list, record, amount, !everySpell,
-                [&](const CChar_Skill_Base& entry) { return IsChosenSpell(entry, book, spellId); });
 }
 
 // The college bits behind the four element tests.
@@ -73,73 +60,54 @@ constexpr std::array<ElementColleges, 4> kElements{{
 
 }  // namespace
 
-void AdjustSpellBonusAtValue(CChar_Character& character, SpellList& list, const CChar_Ad_Disad& record,
-                             int identifier, const CString& spellBook, int spellId, double requiredValue, int bonus,
-                             const CString& typeTag) {
-  if (!MatchesRule(record, identifier, typeTag) || record.GetBaseCost() != requiredValue) return;
-  AddToChosenSpells(character, list, record, spellBook, spellId, bonus);
-}
-
-void AdjustSpellBonusByValue(CChar_Character& character, SpellList& list, const CChar_Ad_Disad& record,
-                             int identifier, const CString& spellBook, int spellId, double divisor,
-                             const CString& typeTag) {
-  if (!MatchesRule(record, identifier, typeTag)) return;
-  AddToChosenSpells(character, list, record, spellBook, spellId, DividedAmount(record.GetBaseCost(), divisor));
-}
-
-void AdjustSpellOrPowerSkillBonus(CChar_Character& character, SpellList& list, const CChar_Ad_Disad& record,
-                                  int identifier, const CString& book, int targetId, double requiredValue, int bonus,
-                                  int subId, const CString& subBook, const CString& typeTag) {
-  if (!MatchesMagicRule(record, identifier, typeTag, requiredValue, subId, subBook)) return;
-  if (targetId != kForceSkills) {
-    AddToChosenSpells(character, list, record, book, targetId, bonus);
+void Apply(AdvantageContext& context, const AdjustSpellBonus& row) {
+  if (!Matches(context.record, row.record)) return;
+  if (row.targets.identifier != kForceSkills) {
+    AddToChosenSpells(context, row.targets, row.bonus);
     return;
   }
-  LogChange(character, bonus, kAllForceSkills, record);
-  AddToSelected(character, list, record, bonus, true, [&](const CChar_Skill_Base& entry) {
-    return BookMatches(entry.GetBookCode(), book) && entry.HasGroup(kForceSkillGroupMask);
+  LogChange(context.character, row.bonus, "All Force Skills", context.record);
+  AddToSelected(context.character, ListOf(context.character, row.targets), context.record, row.bonus, true,
+                [&](const CChar_Skill_Base& entry) {
+                  return BookMatches(entry.GetBookCode(), row.targets.book) && entry.HasGroup(kForceSkillGroupMask);
+                });
+}
+
+void Apply(AdvantageContext& context, const AdjustSpellBonusByValue& row) {
+  if (!Matches(context.record, row.record)) return;
+  AddToChosenSpells(context, row.targets, DividedAmount(context.record.GetBaseCost(), row.divisor));
+}
+
+void Apply(AdvantageContext& context, const AdjustSpellBonusFromValueStep& row) {
+  if (!Matches(context.record, row.record)) return;
+  const int32_t amount = SaturatingAdd(row.bonus, DividedAmount(context.record.GetBaseCost() - row.base, row.step));
+  AddToTargets(context, row.targets, amount, row.targets.identifier != kAnyEntry);
+}
+
+void Apply(AdvantageContext& context, const AdjustSpellBonusForColleges& row) {
+  if (!Matches(context.record, row.record)) return;
+  LogChange(context.character, row.bonus, kAllSpells, context.record);
+  AddToSelected(context.character, ListOf(context.character, row.targets), context.record, row.bonus, false,
+                [&](const CChar_Skill_Base& entry) {
+                  return IsTarget(entry, row.targets) && CollegeTextHolds(entry, row.collegeText);
+                });
+}
+
+void Apply(AdvantageContext& context, const AdjustElementalSpellBonus& row) {
+  if (!Matches(context.record, row.record)) return;
+  LogChange(context.character, row.bonus, kAllSpells, context.record);
+  ForEachTarget(context.character.GetSpells(), [&](CChar_Skill_Base& entry) {
+    AddToBonus(entry, SaturatingAdd(row.bonus, ElementalSpellModifier(entry, row.element)));
   });
 }
 
-void AdjustSpellBonusFromValueStep(CChar_Character& character, SpellList& list, const CChar_Ad_Disad& record,
-                                   int identifier, const CString& book, int spellId, double base, int step, int bonus,
-                                   int subId, const CString& subBook, const CString& typeTag) {
-  if (!MatchesRule(record, identifier, typeTag) || !SubEntryIs(record, subId, subBook)) return;
-  const int32_t amount = SaturatingAdd(bonus, DividedAmount(record.GetBaseCost() - base, step));
-  AddToSelected(character, list, record, amount, spellId != kAnySpell,
-                [&](const CChar_Skill_Base& entry) { return IsChosenSpell(entry, book, spellId); });
-}
-
-void AdjustSpellBonusForColleges(CChar_Character& character, SpellList& list, const CChar_Ad_Disad& record,
-                                 int identifier, const CString& book, int spellId, double requiredValue, int bonus,
-                                 int subId, const CString& subBook, const CString& collegeText,
-                                 const CString& typeTag) {
-  if (!MatchesMagicRule(record, identifier, typeTag, requiredValue, subId, subBook)) return;
-  LogChange(character, bonus, kAllSpells, record);
-  AddToSelected(character, list, record, bonus, false, [&](const CChar_Skill_Base& entry) {
-    return IsChosenSpell(entry, book, spellId) && StringIn(collegeText, SpellCollegeText(entry)) != 0;
-  });
-}
-
-void AdjustElementalSpellBonus(CChar_Character& character, SpellList& list, const CChar_Ad_Disad& record,
-                               int identifier, double requiredValue, int bonus, int subId, const CString& subBook,
-                               const CString& typeTag, int element) {
-  if (!MatchesMagicRule(record, identifier, typeTag, requiredValue, subId, subBook)) return;
-  LogChange(character, bonus, kAllSpells, record);
-  ForEachTarget(list, [&](CChar_Skill_Base& entry) {
-    AddToBonus(entry, SaturatingAdd(bonus, ElementalSpellModifier(entry, element)));
-  });
-}
-
-void AdjustSpellBonusClearing(CChar_Character& character, SpellList& list, const CChar_Ad_Disad& record,
-                              int identifier, double requiredValue, int bonus, int subId, const CString& subBook,
-                              const CString& typeTag) {
-  if (!MatchesMagicRule(record, identifier, typeTag, requiredValue, subId, subBook)) return;
-  LogChange(character, bonus, kAllSpells, record);
-  const int32_t colleges = CollegesOf(record);
-  ForEachTarget(list, [&](CChar_Skill_Base& entry) {
+void Apply(AdvantageContext& context, const AdjustSpellBonusClearing& row) {
+  if (!Matches(context.record, row.record)) return;
+  LogChange(context.character, row.bonus, kAllSpells, context.record);
+  const int32_t colleges = CollegesOf(context.record);
+  ForEachTarget(context.character.GetSpells(), [&](CChar_Skill_Base& entry) {
     if ((SpellColleges(entry) & colleges) != 0) {
-      AddToBonus(entry, bonus);
+      AddToBonus(entry, row.bonus);
     } else {
       entry.SetBonus(0);
       entry.SetLevel(0);
@@ -147,16 +115,26 @@ void AdjustSpellBonusClearing(CChar_Character& character, SpellList& list, const
   });
 }
 
-int ElementalSpellModifier(const CChar_Skill_Base& spell, int element) {
+int32_t ElementalSpellModifier(const CChar_Skill_Base& spell, int32_t element) {
   const int32_t id = spell.GetIdentifier();
   if ((id == 59 || id == 61) && spell.GetBookCode() == BOOK_05) return 0;
-  if (element < 1 || element > static_cast<int>(kElements.size())) return 0;
+  if (element < 1 || element > static_cast<int32_t>(kElements.size())) return 0;
   const ElementColleges& tests = kElements[static_cast<std::size_t>(element - 1)];
   const int32_t colleges = SpellColleges(spell);
   if ((colleges & tests.none) != 0) return 0;
   if ((colleges & tests.minusOne) != 0) return -1;
   if ((colleges & tests.minusTwo) != 0) return -2;
   return 0;
+}
+
+int32_t SpellColleges(const CChar_Skill_Base& entry) {
+  const CChar_Skill_Spell* spell = AsSpell(entry);
+  return spell == nullptr ? 0 : spell->GetColleges();
+}
+
+bool CollegeTextHolds(const CChar_Skill_Base& entry, std::string_view text) {
+  const CChar_Skill_Spell* spell = AsSpell(entry);
+  return spell != nullptr && std::string_view(spell->GetCollegeText()).find(text) != std::string_view::npos;
 }
 
 }  // namespace zulparvo

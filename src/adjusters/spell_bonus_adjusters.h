@@ -1,9 +1,8 @@
 // Adjusters that give a magic advantage's or disadvantage's bonus to the spells (and
-// force skills) of the list that the rule passes: one spell, every spell, the spells of
+// force skills) of the list that the row names: one spell, every spell, the spells of
 // some colleges, or every spell by its element.
 //
-// Book "ALL" stands for any book and spell identifier -1 for every spell. Where a rule
-// changes every spell, one "All Spells" message stands for the whole change.
+// Where a row changes every spell, one "All Spells" message stands for the whole change.
 #pragma once
 
 #include <cstdint>
@@ -12,54 +11,83 @@
 
 namespace zulparvo {
 
-// The list that a rule walks: the spell list, or the skill list where a rule reaches
-// skills (force skills among them) rather than spells.
-using SpellList = CObArray;
+// The entries of a list that a row reaches: those of the book ("ALL": any) with the
+// identifier (-1: every one; -2, where the adjuster allows it: every force skill). The
+// list is the spell list, or the skill list where a row reaches skills rather than
+// spells.
+struct SpellTargets {
+  enum class List { Spells, Skills };
+  std::string_view book;
+  int32_t identifier;
+  List list = List::Spells;
+};
 
-// bonus to the chosen spells, when the record's base cost is requiredValue.
-void AdjustSpellBonusAtValue(CChar_Character& character, SpellList& list, const CChar_Ad_Disad& record,
-                             int identifier, const CString& spellBook, int spellId, double requiredValue, int bonus,
-                             const CString& typeTag);
+// bonus to the targets (-2: every force skill of the book, under one "All Force Skills"
+// message); logged per entry, except for -1 and -2.
+struct AdjustSpellBonus {
+  static constexpr std::string_view kName = "AdjustSpellBonus";
+  ForRecord record;
+  SpellTargets targets;
+  int32_t bonus;
+};
+void Apply(AdvantageContext& context, const AdjustSpellBonus& row);
 
-// truncate(base cost / divisor) to the chosen spells.
-void AdjustSpellBonusByValue(CChar_Character& character, SpellList& list, const CChar_Ad_Disad& record,
-                             int identifier, const CString& spellBook, int spellId, double divisor,
-                             const CString& typeTag);
+// truncate(base cost / divisor) to the targets.
+struct AdjustSpellBonusByValue {
+  static constexpr std::string_view kName = "AdjustSpellBonusByValue";
+  ForRecord record;
+  SpellTargets targets;
+  double divisor;
+};
+void Apply(AdvantageContext& context, const AdjustSpellBonusByValue& row);
 
-// bonus to the chosen spells, or with targetId -2 to every force skill of the book, when
-// the record has the base cost and sub-entry.
-void AdjustSpellOrPowerSkillBonus(CChar_Character& character, SpellList& list, const CChar_Ad_Disad& record,
-                                  int identifier, const CString& book, int targetId, double requiredValue, int bonus,
-                                  int subId, const CString& subBook, const CString& typeTag);
+// bonus + truncate((base cost - base) / step) to the targets; logged per spell, except
+// for -1, which is not logged at all.
+struct AdjustSpellBonusFromValueStep {
+  static constexpr std::string_view kName = "AdjustSpellBonusFromValueStep";
+  ForRecord record;
+  SpellTargets targets;
+  double base;
+  int32_t step;
+  int32_t bonus;
+};
+void Apply(AdvantageContext& context, const AdjustSpellBonusFromValueStep& row);
 
-// bonus + truncate((base cost - base) / step) to the chosen spells, when the record has
-// the sub-entry; logged per spell, except for spellId -1.
-void AdjustSpellBonusFromValueStep(CChar_Character& character, SpellList& list, const CChar_Ad_Disad& record,
-                                   int identifier, const CString& book, int spellId, double base, int step, int bonus,
-                                   int subId, const CString& subBook, const CString& typeTag);
+// bonus to the targets whose college text holds collegeText; one "All Spells" message.
+struct AdjustSpellBonusForColleges {
+  static constexpr std::string_view kName = "AdjustSpellBonusForColleges";
+  ForRecord record;
+  SpellTargets targets;
+  int32_t bonus;
+  std::string_view collegeText;
+};
+void Apply(AdvantageContext& context, const AdjustSpellBonusForColleges& row);
 
-// bonus to the chosen spells whose college text holds collegeText, when the record has
-// the base cost and sub-entry.
-void AdjustSpellBonusForColleges(CChar_Character& character, SpellList& list, const CChar_Ad_Disad& record,
-                                 int identifier, const CString& book, int spellId, double requiredValue, int bonus,
-                                 int subId, const CString& subBook, const CString& collegeText,
-                                 const CString& typeTag);
+// bonus + ElementalSpellModifier(spell, element) to every spell.
+struct AdjustElementalSpellBonus {
+  static constexpr std::string_view kName = "AdjustElementalSpellBonus";
+  ForRecord record;
+  int32_t bonus;
+  int32_t element;
+};
+void Apply(AdvantageContext& context, const AdjustElementalSpellBonus& row);
 
-// bonus + ElementalSpellModifier(spell, element) to every spell, when the record has the
-// base cost and sub-entry.
-void AdjustElementalSpellBonus(CChar_Character& character, SpellList& list, const CChar_Ad_Disad& record,
-                               int identifier, double requiredValue, int bonus, int subId, const CString& subBook,
-                               const CString& typeTag, int element);
-
-// A magic advantage limited to some colleges, when the record has the base cost and
-// sub-entry: bonus to every spell of the record's colleges; every other spell loses its
-// bonus and its level.
-void AdjustSpellBonusClearing(CChar_Character& character, SpellList& list, const CChar_Ad_Disad& record,
-                              int identifier, double requiredValue, int bonus, int subId, const CString& subBook,
-                              const CString& typeTag);
+// A magic advantage limited to some colleges: bonus to every spell of the record's
+// colleges; every other spell loses its bonus and its level.
+struct AdjustSpellBonusClearing {
+  static constexpr std::string_view kName = "AdjustSpellBonusClearing";
+  ForRecord record;
+  int32_t bonus;
+};
+void Apply(AdvantageContext& context, const AdjustSpellBonusClearing& row);
 
 // 0, -1 or -2 by the spell's colleges for an element from 1 to 4; 0 for any other
 // element and for spells 59 and 61 of the basic book.
-int ElementalSpellModifier(const CChar_Skill_Base& spell, int element);
+int32_t ElementalSpellModifier(const CChar_Skill_Base& spell, int32_t element);
+
+// The colleges of a spell, and whether its college text holds the text; an entry that
+// is not a spell has no colleges and no college text.
+int32_t SpellColleges(const CChar_Skill_Base& entry);
+bool CollegeTextHolds(const CChar_Skill_Base& entry, std::string_view text);
 
 }  // namespace zulparvo

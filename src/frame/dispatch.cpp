@@ -1,26 +1,14 @@
 #include "frame/dispatch.h"
 
 #include <array>
-#include <string_view>
 
-#include "adjusters/skill_side_adjusters.h"
-#include "base/book_codes.h"
-#include "model/type_tags.h"
 #include "rules/rule_tables.h"
 
 namespace zulparvo {
 
 namespace {
 
-template <class Table>
-struct Route {
-  std::string_view book;
-  Table table;
-};
-
-// The routing tables: a record goes to the rule table of the first row whose book is
-// the record's.
-constexpr std::array<Route<AdvantageRuleTable>, 9> kAdvantageRoutes{{
+constexpr std::array<RoutedTable<AdvantageRow>, 9> kAdvantageRoutes{{
     {BOOK_05, AdvantageRulesB05},
     {BOOK_15, AdvantageRulesB15},
     {BOOK_01, AdvantageRulesB01},
@@ -32,7 +20,7 @@ constexpr std::array<Route<AdvantageRuleTable>, 9> kAdvantageRoutes{{
     {BOOK_46, AdvantageRulesB46},
 }};
 
-constexpr std::array<Route<AdvantageRuleTable>, 6> kDisadvantageRoutes{{
+constexpr std::array<RoutedTable<AdvantageRow>, 6> kDisadvantageRoutes{{
     {BOOK_05, DisadvantageRulesB05},
     {BOOK_01, DisadvantageRulesB01},
     {BOOK_15, DisadvantageRulesB15},
@@ -41,7 +29,7 @@ constexpr std::array<Route<AdvantageRuleTable>, 6> kDisadvantageRoutes{{
     {BOOK_06, DisadvantageRulesB06},
 }};
 
-constexpr std::array<Route<SkillRuleTable>, 5> kSkillRoutes{{
+constexpr std::array<RoutedTable<SkillRow>, 5> kSkillRoutes{{
     {BOOK_05, SkillRulesB05},
     {BOOK_01, SkillRulesB01},
     {BOOK_13, SkillRulesB13},
@@ -49,44 +37,58 @@ constexpr std::array<Route<SkillRuleTable>, 5> kSkillRoutes{{
     {BOOK_46, SkillRulesB46},
 }};
 
-// Every spell meets every one of these, in this order.
-constexpr std::array<SkillRuleTable, 6> kSpellTables{
-    SpellRulesB05, SpellRulesB30, SpellRulesB13, SpellRulesB15, SpellRulesB37, SpellRulesB34,
-};
+constexpr std::array<RoutedTable<SkillRow>, 6> kSpellTables{{
+    {BOOK_05, SpellRulesB05},
+    {BOOK_30, SpellRulesB30},
+    {BOOK_13, SpellRulesB13},
+    {BOOK_15, SpellRulesB15},
+    {BOOK_37, SpellRulesB37},
+    {BOOK_34, SpellRulesB34},
+}};
 
-template <class Routes, class... Args>
-bool CallRouted(const Routes& routes, const CString& book, Args&... args) {
-  for (const auto& route : routes) {
-    if (book == route.book) return route.table(args...);
+// Runs the table of the first route whose book is the record's; none when no book is.
+template <class Row, std::size_t N, class Context>
+void RunRouted(const std::array<RoutedTable<Row>, N>& routes, const CString& book, Context& context) {
+  for (const RoutedTable<Row>& route : routes) {
+    if (book == route.book) {
+      RunRules(route.rows(), context);
+      return;
+    }
   }
-  return true;
 }
 
 }  // namespace
 
 bool DispatchAdvantage(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) {
-  return CallRouted(kAdvantageRoutes, record.GetBookCode(), character, record, keepRecords);
+  AdvantageContext context{character, record, keepRecords};
+  RunRouted(kAdvantageRoutes, record.GetBookCode(), context);
+  return true;
 }
 
 bool DispatchDisadvantage(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) {
-  return CallRouted(kDisadvantageRoutes, record.GetBookCode(), character, record, keepRecords);
+  AdvantageContext context{character, record, keepRecords};
+  RunRouted(kDisadvantageRoutes, record.GetBookCode(), context);
+  return true;
 }
 
 bool DispatchSkill(CChar_Character& character, CChar_Skill_Base& skill) {
-  const CString racialBook(BOOK_01);
-  ApplyRacialSkillModifier(character, skill);
-  RacialDisadvantageSkillRuleB01(character, skill);
-  AdjustSkillPerAdvantageLevel(character, skill, character.GetAdvantages(), 128, kCategoryRacialAdvantage, racialBook);
-  AdjustSkillPerAdvantageLevel(character, skill, character.GetDisadvantages(), 52, kCategoryRacialDisadvantage,
-                               racialBook);
-  return CallRouted(kSkillRoutes, skill.GetBookCode(), character, skill);
+  SkillContext context(character, skill);
+  RunRules(EverySkillRules(), context);
+  RunRouted(kSkillRoutes, skill.GetBookCode(), context);
+  return true;
 }
 
 bool DispatchSpell(CChar_Character& character, CChar_Skill_Base& spell) {
-  bool result = true;
-  for (const SkillRuleTable table : kSpellTables) result = table(character, spell);
-  ApplySpellBonusSetting(character, spell);
-  return result;
+  // One context for every table: the advantages that the tables look for are found once.
+  SkillContext context(character, spell);
+  for (const RoutedTable<SkillRow>& table : kSpellTables) RunRules(table.rows(), context);
+  RunRules(EverySpellRules(), context);
+  return true;
 }
+
+std::span<const RoutedTable<AdvantageRow>> AdvantageRoutes() { return kAdvantageRoutes; }
+std::span<const RoutedTable<AdvantageRow>> DisadvantageRoutes() { return kDisadvantageRoutes; }
+std::span<const RoutedTable<SkillRow>> SkillRoutes() { return kSkillRoutes; }
+std::span<const RoutedTable<SkillRow>> SpellTables() { return kSpellTables; }
 
 }  // namespace zulparvo

@@ -1,50 +1,43 @@
-// Rules of book B01 for advantages.
+// Rules of book B01 for advantages: racial advantages.
 #include "rules/rule_tables.h"
-
-#include "adjusters/attribute_adjusters.h"
-#include "adjusters/defence_adjusters.h"
-#include "adjusters/skill_bonus_adjusters.h"
-#include "base/book_codes.h"
-#include "rules/racial_rules.h"
-#include "rules/rule_table.h"
 
 namespace zulparvo {
 
 namespace {
 
-const std::vector<AdvantageRule> kAdvantageRulesB01 = {
-    AdvantageRow(AdjustDRBonusByValue, kCharacter, kRecord, 11, 3, "Dam Resis DR+", 1,
-                 "Racial Advantages-Damage Resistance", "RACAD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 100, BOOK_05, 171, 4, "RACAD"),
-    AdvantageRow(AdjustFatigueBonus, kCharacter, kRecord, 23, "RACAD"),
-    AdvantageRow(AdjustHitPointBonus, kCharacter, kRecord, 26, "RACAD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 102, BOOK_05, 41, 5, "RACAD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 102, BOOK_05, 59, 5, "RACAD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 102, BOOK_05, 103, 5, "RACAD"),
-    AdvantageRow(AdjustBasicSpeedPerLevel, kCharacter, kRecord, 41, 1.0, "RACAD"),
-    AdvantageRow(AdjustSkillsPerLevel, kCharacter, kRecord, 128, "RACAD"),
-    AdvantageRow(AdjustPDBonusByValue, kCharacter, kRecord, 56, 25, "Passive Def PD+", "RACAD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 57, BOOK_05, 122, 1, "RACAD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 57, BOOK_05, 3, 1, "RACAD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 57, BOOK_05, 190, 1, "RACAD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 57, BOOK_15, 1, 1, "RACAD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 112, BOOK_05, 171, 1, "RACAD"),
+constexpr AdvantageRow kRows[] = {
+    AdjustProtectionByValue{{.identifier = 11, .tag = "RACAD",
+                             .sub = SubEntry{.identifier = 1, .category = "Racial Advantages-Damage Resistance"}},
+                            kDR, 3, "Dam Resis DR+"},
+    AdjustSkillBonus{{100, "RACAD"}, {BOOK_05, 171}, 4},
+    AdjustFieldFromDescription{{23, "RACAD"}, kFatigueBonus},
+    AdjustFieldFromDescription{{26, "RACAD"}, kHitPointBonus},
+    AdjustSkillBonus{{102, "RACAD"}, {BOOK_05, 41}, 5},
+    AdjustSkillBonus{{102, "RACAD"}, {BOOK_05, 59}, 5},
+    AdjustSkillBonus{{102, "RACAD"}, {BOOK_05, 103}, 5},
+    AdjustBasicSpeedPerLevel{{41, "RACAD"}, 1.0},
+    AdjustSkillsPerLevel{{128, "RACAD"}},
+    AdjustProtectionByValue{{56, "RACAD"}, kPD, 25, "Passive Def PD+"},
+    AdjustSkillBonus{{57, "RACAD"}, {BOOK_05, 122}, 1},
+    AdjustSkillBonus{{57, "RACAD"}, {BOOK_05, 3}, 1},
+    AdjustSkillBonus{{57, "RACAD"}, {BOOK_05, 190}, 1},
+    AdjustSkillBonus{{57, "RACAD"}, {BOOK_15, 1}, 1},
+    AdjustSkillBonus{{112, "RACAD"}, {BOOK_05, 171}, 1},
     // Rules of their own, after the rows.
-    AdvantageRow(ScaleStrengthBySize, kCharacter, kRecord),
-    AdvantageRow(ApplyFixedStrength, kCharacter, kRecord, 127, "RACAD"),
-    AdvantageRow(ApplyFixedStrength, kCharacter, kRecord, 130, "RACAD"),
-    AdvantageRow(ApplyRacialStrength, kCharacter, kRecord, "+"),
-    AdvantageRow(ApplyRacialIntelligence, kCharacter, kRecord, "+"),
-    AdvantageRow(ApplyRacialDexterity, kCharacter, kRecord, "+"),
-    AdvantageRow(ApplyRacialHealth, kCharacter, kRecord, "+"),
-    AdvantageRow(ApplyRacialTalentPackage, kCharacter, kRecord, kKeepRecords),
-    AdvantageRow(ApplyRacialSelectedSkillModifier, kCharacter, kRecord, 95, "RACAD"),
+    OwnRule<AdvantageContext>{"ScaleStrengthBySize", ScaleStrengthBySize},
+    OwnRule<AdvantageContext, ForRecord>{"ApplyFixedStrength", ApplyFixedStrength, {127, "RACAD"}},
+    OwnRule<AdvantageContext, ForRecord>{"ApplyFixedStrength", ApplyFixedStrength, {130, "RACAD"}},
+    OwnRule<AdvantageContext, ForRecord>{"ApplyRacialStrength", ApplyRacialStrength, {91, "RACAD"}},
+    ApplyRacialAttribute{{92, "RACAD"}, kIntelligence},
+    ApplyRacialAttribute{{93, "RACAD"}, kDexterity},
+    ApplyRacialAttribute{{94, "RACAD"}, kHealth},
+    OwnRule<AdvantageContext>{"ApplyRacialTalentPackage", ApplyRacialTalentPackage},
+    OwnRule<AdvantageContext, ForRecord>{"ApplyRacialSelectedSkillModifier", ApplyRacialSelectedSkillModifier,
+                                         {95, "RACAD"}},
 };
 
 }  // namespace
 
-bool AdvantageRulesB01(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) {
-  return RunRules<CChar_Ad_Disad>(kAdvantageRulesB01, {character, record, keepRecords});
-}
+std::span<const AdvantageRow> AdvantageRulesB01() { return kRows; }
 
 }  // namespace zulparvo

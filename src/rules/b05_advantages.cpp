@@ -1,15 +1,7 @@
 // Rules of book B05 for advantages.
 #include "rules/rule_tables.h"
 
-#include "adjusters/adjuster_framework.h"
-#include "adjusters/advantage_cost_adjusters.h"
-#include "adjusters/check_adjusters.h"
-#include "adjusters/defence_adjusters.h"
-#include "adjusters/skill_bonus_adjusters.h"
-#include "adjusters/spell_bonus_adjusters.h"
-#include "base/book_codes.h"
 #include "model/type_tags.h"
-#include "rules/rule_table.h"
 
 namespace zulparvo {
 
@@ -19,11 +11,10 @@ namespace {
 // the character keeps in skill slot 1. The slot may be empty or hold a record of
 // another class; then, as for a slot record of identifier 0, nothing is changed.
 // No message.
-void AdjustSkillSlotBonus(CChar_Character& character, const CChar_Ad_Disad& record, int identifier,
-                          const CString& typeTag) {
-  if (!MatchesRule(record, identifier, typeTag)) return;
-  const int32_t amount = DescriptionBonusPlusLevel(record);
-  auto* slot = DynamicDownCast<CChar_Skill_Base>(character.GetSkillSlot1());
+void AdjustSkillSlotBonus(AdvantageContext& context, const ForRecord& rule) {
+  if (!Matches(context.record, rule)) return;
+  const int32_t amount = DescriptionBonusPlusLevel(context.record);
+  auto* slot = DynamicDownCast<CChar_Skill_Base>(context.character.GetSkillSlot1());
   if (slot == nullptr || slot->GetIdentifier() == 0) return;
   AddToBonus(*slot, amount);
 }
@@ -31,149 +22,159 @@ void AdjustSkillSlotBonus(CChar_Character& character, const CChar_Ad_Disad& reco
 // The basic magic advantage taken in the variant of B15 sub-entry 1 brings the
 // disadvantage "Secret: True Name" with it, unless records are kept as they are. The
 // character gets it once: a second call finds the first one. No message.
-void AddTrueNameSecret(CChar_Character& character, const CChar_Ad_Disad& record, bool keepRecords) {
-  constexpr int kMagicAdvantage = 28;
-  constexpr int kSecret = 95;
-  const CString description = "Secret: True Name";
-  if (record.GetIdentifier() != kMagicAdvantage || record.GetSubBookCode() != BOOK_15 ||
-      record.GetSubIdentifier() != 1 || record.GetCategory() != kCategoryAdvantage || keepRecords) {
+void AddTrueNameSecret(AdvantageContext& context) {
+  constexpr ForRecord kMagicOfB15{.identifier = 28, .tag = "AD", .sub = SubEntry{1, BOOK_15}};
+  constexpr AdvantageRef kSecret{BOOK_05, 95, "DISAD"};
+  constexpr std::string_view kDescription = "Secret: True Name";
+  if (!Matches(context.record, kMagicOfB15) || context.keepRecords) return;
+  CChar_Character& character = context.character;
+  if (FindAdvantage(character.GetDisadvantages(), kSecret,
+                    [&](const CChar_Ad_Disad& entry) { return entry.GetDescription() == kDescription; })) {
     return;
   }
-  const auto sameSecret = [&](const CChar_Ad_Disad& entry) { return entry.GetDescription() == description; };
-  if (FindAdvantage(character.GetDisadvantages(), CString(BOOK_05), kSecret, kCategoryDisadvantage, sameSecret)) {
-    return;
-  }
-  character.AddNewAdDisad(kCategoryDisadvantage, kSecret, -20.0, description, CString(BOOK_05), 0, "", 0);
+  character.AddNewAdDisad(CString(kSecret.tag), kSecret.identifier, -20.0, CString(kDescription),
+                          CString(kSecret.book), 0, "", 0);
 }
 
-const std::vector<AdvantageRule> kAdvantageRulesB05 = {
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 61, BOOK_05, 122, 1, "AD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 61, BOOK_05, 14, 2, "AD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 61, BOOK_15, 1, 1, "AD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 61, BOOK_05, 190, 2, "AD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 1, BOOK_05, 110, 3, "AD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 1, BOOK_05, 186, 3, "AD"),
-    AdvantageRow(AdjustHearingCheckFromDescription, kCharacter, kRecord, 3, "AD"),
-    AdvantageRow(AdjustSmellTasteCheckFromDescription, kCharacter, kRecord, 4, "AD"),
-    AdvantageRow(AdjustPerceptionCheckFromDescription, kCharacter, kRecord, 5, "AD"),
-    AdvantageRow(AdjustPerceptionCheckFromDescription, kCharacter, kRecord, 6, "AD"),
-    AdvantageRow(AdjustSmellTasteCheckFromDescription, kCharacter, kRecord, 6, "AD"),
-    AdvantageRow(AdjustHearingCheckFromDescription, kCharacter, kRecord, 6, "AD"),
-    AdvantageRow(AdjustSkillBonusByFlag, kCharacter, kRecord, 9, "AD", 1, 4),  // skill group "ANIMAL"
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 9, BOOK_05, 182, 4, "AD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 9, BOOK_05, 82, 3, "AD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 9, BOOK_05, 65, 3, "AD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 9, BOOK_13, 5, 3, "AD"),
-    AdvantageRow(AdjustReactionForOption, kCharacter, kRecord, BOOK_05, 10, 1, 1, 1, BOOK_05, "AD"),
-    AdvantageRow(AdjustReactionForOption, kCharacter, kRecord, BOOK_05, 10, 2, 4, 2, BOOK_05, "AD"),
-    AdvantageRow(AdjustReactionForOption, kCharacter, kRecord, BOOK_05, 10, 2, 6, 3, BOOK_05, "AD"),
-    AdvantageRow(AdjustAdvantageLevel, kCharacter, kRecord, 11, BOOK_01, 10, "AD", "RACAD", 1),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 13, BOOK_05, 61, 1, "AD"),
-    AdvantageRow(AdjustDodge, kCharacter, kRecord, 13, 1, "AD"),
-    AdvantageRow(AdjustParry, kCharacter, kRecord, 13, 1, "AD"),
-    AdvantageRow(AdjustBlock, kCharacter, kRecord, 13, 1, "AD"),
-    AdvantageRow(AdjustFrightCheck, kCharacter, kRecord, 13, 2, "AD"),
-    AdvantageRow(AdjustMentalStunCheck, kCharacter, kRecord, 13, 6, "AD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 16, BOOK_05, 41, 3, "AD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 16, BOOK_05, 59, 3, "AD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 16, BOOK_05, 103, 3, "AD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 18, BOOK_13, 96, 3, "AD"),
-    AdvantageRow(AdjustFrightCheckFromDescription, kCharacter, kRecord, 50, "AD"),
+// 28, the basic magic advantage, by its base cost, and by the sub-entry of the variant
+// that it was taken as.
+constexpr ForRecord Magic(double baseCost) { return {.identifier = 28, .tag = "AD", .baseCost = baseCost}; }
+constexpr ForRecord Magic(double baseCost, int32_t sub, std::string_view subBook) {
+  return {.identifier = 28, .tag = "AD", .baseCost = baseCost, .sub = SubEntry{sub, subBook}};
+}
+constexpr SpellTargets kEverySpell{kAnyBook, kAnyEntry};
+constexpr AdvantageRef kRacialTalents{BOOK_01, 10, "RACAD"};
+constexpr AdvantageRef kCostTarget{BOOK_05, 38, "AD"};
+
+constexpr AdvantageRow kRows[] = {
+    AdjustSkillBonus{{61, "AD"}, {BOOK_05, 122}, 1},
+    AdjustSkillBonus{{61, "AD"}, {BOOK_05, 14}, 2},
+    AdjustSkillBonus{{61, "AD"}, {BOOK_15, 1}, 1},
+    AdjustSkillBonus{{61, "AD"}, {BOOK_05, 190}, 2},
+    AdjustSkillBonus{{1, "AD"}, {BOOK_05, 110}, 3},
+    AdjustSkillBonus{{1, "AD"}, {BOOK_05, 186}, 3},
+    AdjustCheckFromDescription{{3, "AD"}, Check::Hearing},
+    AdjustCheckFromDescription{{4, "AD"}, Check::SmellTaste},
+    AdjustCheckFromDescription{{5, "AD"}, Check::Perception},
+    AdjustCheckFromDescription{{6, "AD"}, Check::Perception},
+    AdjustCheckFromDescription{{6, "AD"}, Check::SmellTaste},
+    AdjustCheckFromDescription{{6, "AD"}, Check::Hearing},
+    AdjustSkillBonusByGroup{{9, "AD"}, 1, 4},  // skill group "ANIMAL"
+    AdjustSkillBonus{{9, "AD"}, {BOOK_05, 182}, 4},
+    AdjustSkillBonus{{9, "AD"}, {BOOK_05, 82}, 3},
+    AdjustSkillBonus{{9, "AD"}, {BOOK_05, 65}, 3},
+    AdjustSkillBonus{{9, "AD"}, {BOOK_13, 5}, 3},
+    AdjustReaction{{.identifier = 10, .tag = "AD", .sub = SubEntry{1, BOOK_05}}, 1, 1},
+    AdjustReaction{{.identifier = 10, .tag = "AD", .sub = SubEntry{2, BOOK_05}}, 2, 4},
+    AdjustReaction{{.identifier = 10, .tag = "AD", .sub = SubEntry{3, BOOK_05}}, 2, 6},
+    AdjustAdvantageLevel{{11, "AD"}, kRacialTalents, 1},
+    AdjustSkillBonus{{13, "AD"}, {BOOK_05, 61}, 1},
+    AdjustField{{13, "AD"}, kDodge, 1},
+    AdjustField{{13, "AD"}, kParry, 1},
+    AdjustField{{13, "AD"}, kBlock, 1},
+    AdjustCheck{{13, "AD"}, Check::Fright, 2},
+    AdjustCheck{{13, "AD"}, Check::MentalStun, 6},
+    AdjustSkillBonus{{16, "AD"}, {BOOK_05, 41}, 3},
+    AdjustSkillBonus{{16, "AD"}, {BOOK_05, 59}, 3},
+    AdjustSkillBonus{{16, "AD"}, {BOOK_05, 103}, 3},
+    AdjustSkillBonus{{18, "AD"}, {BOOK_13, 96}, 3},
+    AdjustCheckFromDescription{{50, "AD"}, Check::Fright},
     // The level row of 22 comes last, so that the rows before it read the level that
     // the record came with.
-    AdvantageRow(AdjustSkillBonusFromDescription, kCharacter, kRecord, 22, BOOK_05, 93, "AD"),
-    AdvantageRow(AdjustSkillBonusFromDescription, kCharacter, kRecord, 22, BOOK_05, 99, "AD"),
-    AdvantageRow(AdjustSkillSlotBonus, kCharacter, kRecord, 22, "AD"),
-    AdvantageRow(AdjustAdvantageLevel, kCharacter, kRecord, 22, BOOK_01, 10, "AD", "RACAD", 2),
+    AdjustSkillBonusFromDescription{{22, "AD"}, {BOOK_05, 93}},
+    AdjustSkillBonusFromDescription{{22, "AD"}, {BOOK_05, 99}},
+    OwnRule<AdvantageContext, ForRecord>{"AdjustSkillSlotBonus", AdjustSkillSlotBonus, {22, "AD"}},
+    AdjustAdvantageLevel{{22, "AD"}, kRacialTalents, 2},
 
-    // 28, the basic magic advantage, over every spell of every book. In a group of rows
-    // that differ only in the base cost, at most one fires.
-    AdvantageRow(AdjustSpellBonusAtValue, kCharacter, kSpells, kRecord, 28, "ALL", -1, 15.0, 1, "AD"),
-    AdvantageRow(AdjustSpellBonusAtValue, kCharacter, kSpells, kRecord, 28, "ALL", -1, 25.0, 2, "AD"),
-    AdvantageRow(AdjustSpellBonusAtValue, kCharacter, kSpells, kRecord, 28, "ALL", -1, 35.0, 3, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 8.0, 1, 1, BOOK_13, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 13.0, 2, 1, BOOK_13, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 18.0, 3, 1, BOOK_13, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 8.0, 1, 2, BOOK_13, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 13.0, 2, 2, BOOK_13, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 18.0, 3, 2, BOOK_13, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 50.0, 4, 1, BOOK_34, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 65.0, 5, 2, BOOK_34, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 85.0, 6, 3, BOOK_34, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 105.0, 7, 4, BOOK_34, "AD"),
-    AdvantageRow(AdjustSpellBonusFromValueStep, kCharacter, kSpells, kRecord, 28, "ALL", -1, 105.0, 25, 7, 5, BOOK_34, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 8.0, 1, 3, BOOK_13, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 13.0, 2, 3, BOOK_13, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 18.0, 3, 3, BOOK_13, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 10.0, 1, 4, BOOK_13, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 16.0, 2, 4, BOOK_13, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 22.0, 3, 4, BOOK_13, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 10.0, 1, 3, BOOK_15, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 16.0, 2, 3, BOOK_15, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 22.0, 3, 3, BOOK_15, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 10.0, 1, 2, BOOK_15, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 16.0, 2, 2, BOOK_15, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 22.0, 3, 2, BOOK_15, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 70.0, 4, 1, BOOK_15, "AD"),
-    AdvantageRow(AddTrueNameSecret, kCharacter, kRecord, kKeepRecords),
-    AdvantageRow(AdjustSpellBonusClearing, kCharacter, kSpells, kRecord, 28, 10.0, 1, 1, BOOK_30, "AD"),
-    AdvantageRow(AdjustSpellBonusClearing, kCharacter, kSpells, kRecord, 28, 16.0, 2, 1, BOOK_30, "AD"),
-    AdvantageRow(AdjustSpellBonusClearing, kCharacter, kSpells, kRecord, 28, 22.0, 3, 1, BOOK_30, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 10.0, 1, 2, BOOK_30, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 16.0, 2, 2, BOOK_30, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 22.0, 3, 2, BOOK_30, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 8.0, 1, 3, BOOK_30, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 13.0, 2, 3, BOOK_30, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 18.0, 3, 3, BOOK_30, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 8.0, 1, 4, BOOK_30, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 13.0, 2, 4, BOOK_30, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 18.0, 3, 4, BOOK_30, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 8.0, 1, 5, BOOK_30, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 13.0, 2, 5, BOOK_30, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 28, "ALL", -1, 18.0, 3, 5, BOOK_30, "AD"),
-    AdvantageRow(AdjustElementalSpellBonus, kCharacter, kSpells, kRecord, 28, 10.0, 1, 6, BOOK_30, "AD", 1),
-    AdvantageRow(AdjustElementalSpellBonus, kCharacter, kSpells, kRecord, 28, 16.0, 2, 6, BOOK_30, "AD", 1),
-    AdvantageRow(AdjustElementalSpellBonus, kCharacter, kSpells, kRecord, 28, 22.0, 3, 6, BOOK_30, "AD", 1),
-    AdvantageRow(AdjustElementalSpellBonus, kCharacter, kSpells, kRecord, 28, 10.0, 1, 7, BOOK_30, "AD", 2),
-    AdvantageRow(AdjustElementalSpellBonus, kCharacter, kSpells, kRecord, 28, 16.0, 2, 7, BOOK_30, "AD", 2),
-    AdvantageRow(AdjustElementalSpellBonus, kCharacter, kSpells, kRecord, 28, 22.0, 3, 7, BOOK_30, "AD", 2),
-    AdvantageRow(AdjustElementalSpellBonus, kCharacter, kSpells, kRecord, 28, 10.0, 1, 8, BOOK_30, "AD", 3),
-    AdvantageRow(AdjustElementalSpellBonus, kCharacter, kSpells, kRecord, 28, 16.0, 2, 8, BOOK_30, "AD", 3),
-    AdvantageRow(AdjustElementalSpellBonus, kCharacter, kSpells, kRecord, 28, 22.0, 3, 8, BOOK_30, "AD", 3),
-    AdvantageRow(AdjustElementalSpellBonus, kCharacter, kSpells, kRecord, 28, 10.0, 1, 9, BOOK_30, "AD", 4),
-    AdvantageRow(AdjustElementalSpellBonus, kCharacter, kSpells, kRecord, 28, 16.0, 2, 9, BOOK_30, "AD", 4),
-    AdvantageRow(AdjustElementalSpellBonus, kCharacter, kSpells, kRecord, 28, 22.0, 3, 9, BOOK_30, "AD", 4),
+    // 28 over every spell of every book. In a group of rows that differ only in the base
+    // cost, at most one fires.
+    AdjustSpellBonus{Magic(15.0), kEverySpell, 1},
+    AdjustSpellBonus{Magic(25.0), kEverySpell, 2},
+    AdjustSpellBonus{Magic(35.0), kEverySpell, 3},
+    AdjustSpellBonus{Magic(8.0, 1, BOOK_13), kEverySpell, 1},
+    AdjustSpellBonus{Magic(13.0, 1, BOOK_13), kEverySpell, 2},
+    AdjustSpellBonus{Magic(18.0, 1, BOOK_13), kEverySpell, 3},
+    AdjustSpellBonus{Magic(8.0, 2, BOOK_13), kEverySpell, 1},
+    AdjustSpellBonus{Magic(13.0, 2, BOOK_13), kEverySpell, 2},
+    AdjustSpellBonus{Magic(18.0, 2, BOOK_13), kEverySpell, 3},
+    AdjustSpellBonus{Magic(50.0, 1, BOOK_34), kEverySpell, 4},
+    AdjustSpellBonus{Magic(65.0, 2, BOOK_34), kEverySpell, 5},
+    AdjustSpellBonus{Magic(85.0, 3, BOOK_34), kEverySpell, 6},
+    AdjustSpellBonus{Magic(105.0, 4, BOOK_34), kEverySpell, 7},
+    // Variant 5 of B34: 7, and one more for every 25 of base cost over 105.
+    AdjustSpellBonusFromValueStep{{.identifier = 28, .tag = "AD", .sub = SubEntry{5, BOOK_34}}, kEverySpell, 105.0,
+                                  25, 7},
+    AdjustSpellBonus{Magic(8.0, 3, BOOK_13), kEverySpell, 1},
+    AdjustSpellBonus{Magic(13.0, 3, BOOK_13), kEverySpell, 2},
+    AdjustSpellBonus{Magic(18.0, 3, BOOK_13), kEverySpell, 3},
+    AdjustSpellBonus{Magic(10.0, 4, BOOK_13), kEverySpell, 1},
+    AdjustSpellBonus{Magic(16.0, 4, BOOK_13), kEverySpell, 2},
+    AdjustSpellBonus{Magic(22.0, 4, BOOK_13), kEverySpell, 3},
+    AdjustSpellBonus{Magic(10.0, 3, BOOK_15), kEverySpell, 1},
+    AdjustSpellBonus{Magic(16.0, 3, BOOK_15), kEverySpell, 2},
+    AdjustSpellBonus{Magic(22.0, 3, BOOK_15), kEverySpell, 3},
+    AdjustSpellBonus{Magic(10.0, 2, BOOK_15), kEverySpell, 1},
+    AdjustSpellBonus{Magic(16.0, 2, BOOK_15), kEverySpell, 2},
+    AdjustSpellBonus{Magic(22.0, 2, BOOK_15), kEverySpell, 3},
+    AdjustSpellBonus{Magic(70.0, 1, BOOK_15), kEverySpell, 4},
+    OwnRule<AdvantageContext>{"AddTrueNameSecret", AddTrueNameSecret},
+    AdjustSpellBonusClearing{Magic(10.0, 1, BOOK_30), 1},
+    AdjustSpellBonusClearing{Magic(16.0, 1, BOOK_30), 2},
+    AdjustSpellBonusClearing{Magic(22.0, 1, BOOK_30), 3},
+    AdjustSpellBonus{Magic(10.0, 2, BOOK_30), kEverySpell, 1},
+    AdjustSpellBonus{Magic(16.0, 2, BOOK_30), kEverySpell, 2},
+    AdjustSpellBonus{Magic(22.0, 2, BOOK_30), kEverySpell, 3},
+    AdjustSpellBonus{Magic(8.0, 3, BOOK_30), kEverySpell, 1},
+    AdjustSpellBonus{Magic(13.0, 3, BOOK_30), kEverySpell, 2},
+    AdjustSpellBonus{Magic(18.0, 3, BOOK_30), kEverySpell, 3},
+    AdjustSpellBonus{Magic(8.0, 4, BOOK_30), kEverySpell, 1},
+    AdjustSpellBonus{Magic(13.0, 4, BOOK_30), kEverySpell, 2},
+    AdjustSpellBonus{Magic(18.0, 4, BOOK_30), kEverySpell, 3},
+    AdjustSpellBonus{Magic(8.0, 5, BOOK_30), kEverySpell, 1},
+    AdjustSpellBonus{Magic(13.0, 5, BOOK_30), kEverySpell, 2},
+    AdjustSpellBonus{Magic(18.0, 5, BOOK_30), kEverySpell, 3},
+    // Variants 6 to 9: the four elements, 1 to 4 in that order.
+    AdjustElementalSpellBonus{Magic(10.0, 6, BOOK_30), 1, 1},
+    AdjustElementalSpellBonus{Magic(16.0, 6, BOOK_30), 2, 1},
+    AdjustElementalSpellBonus{Magic(22.0, 6, BOOK_30), 3, 1},
+    AdjustElementalSpellBonus{Magic(10.0, 7, BOOK_30), 1, 2},
+    AdjustElementalSpellBonus{Magic(16.0, 7, BOOK_30), 2, 2},
+    AdjustElementalSpellBonus{Magic(22.0, 7, BOOK_30), 3, 2},
+    AdjustElementalSpellBonus{Magic(10.0, 8, BOOK_30), 1, 3},
+    AdjustElementalSpellBonus{Magic(16.0, 8, BOOK_30), 2, 3},
+    AdjustElementalSpellBonus{Magic(22.0, 8, BOOK_30), 3, 3},
+    AdjustElementalSpellBonus{Magic(10.0, 9, BOOK_30), 1, 4},
+    AdjustElementalSpellBonus{Magic(16.0, 9, BOOK_30), 2, 4},
+    AdjustElementalSpellBonus{Magic(22.0, 9, BOOK_30), 3, 4},
 
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 30, BOOK_05, 102, 3, "AD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 30, BOOK_05, 43, 3, "AD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 30, BOOK_05, 189, 3, "AD"),
-    AdvantageRow(AdjustSkillBonusBySubject, kCharacter, kRecord, 30, BOOK_05, 56, 3, "Electronics: Computers", "AD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 30, BOOK_05, 58, 2, "AD"),
-    AdvantageRow(AdjustAdvantageCostFraction, kCharacter, kAdvantages, kRecord, 31, "AD", 15.0, 38, BOOK_05, "AD", -5.0),
-    AdvantageRow(AdjustSkillBonusFromDescription, kCharacter, kRecord, 32, BOOK_05, 147, "AD"),
-    AdvantageRow(AdjustSkillBonusFromDescription, kCharacter, kRecord, 32, BOOK_05, 108, "AD"),
-    AdvantageRow(AdjustCripplingInjuryCheck, kCharacter, kRecord, 36, 5, "AD"),
-    AdvantageRow(AdjustWillCheckFromDescription, kCharacter, kRecord, 39, "AD"),
-    AdvantageRow(AdjustFrightCheckFromDescription, kCharacter, kRecord, 39, "AD"),
-    AdvantageRow(AdjustMentalStunCheckFromDescription, kCharacter, kRecord, 39, "AD"),
-    AdvantageRow(AdjustPhysicalStunCheckFromDescription, kCharacter, kRecord, 39, "AD"),
-    AdvantageRow(AdjustDRBonusAtCost, kCharacter, kRecord, 40, 10, 1, "Toughness DR+1", "AD"),
-    AdvantageRow(AdjustDRBonusAtCost, kCharacter, kRecord, 40, 25, 2, "Toughness DR+2", "AD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 42, BOOK_05, 18, 2, "AD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 42, BOOK_05, 51, 2, "AD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 42, BOOK_05, 116, 2, "AD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 42, BOOK_05, 126, 2, "AD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 42, BOOK_05, 136, 2, "AD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 42, BOOK_05, 141, 2, "AD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 42, BOOK_05, 147, 2, "AD"),
-    AdvantageRow(AdjustReaction, kCharacter, kRecord, 42, 2, "AD"),
-    AdvantageRow(AdjustAdvantageCostPoints, kCharacter, kAdvantages, kRecord, 43, "AD", 20.0, 38, BOOK_05, "AD", -5.0),
+    AdjustSkillBonus{{30, "AD"}, {BOOK_05, 102}, 3},
+    AdjustSkillBonus{{30, "AD"}, {BOOK_05, 43}, 3},
+    AdjustSkillBonus{{30, "AD"}, {BOOK_05, 189}, 3},
+    AdjustSkillBonus{{30, "AD"}, {BOOK_05, 56}, 3, "Electronics: Computers"},
+    AdjustSkillBonus{{30, "AD"}, {BOOK_05, 58}, 2},
+    AdjustAdvantageCost{.record = {31, "AD"}, .cost = 15.0, .target = kCostTarget, .costDelta = -5.0, .perStep = true},
+    AdjustSkillBonusFromDescription{{32, "AD"}, {BOOK_05, 147}},
+    AdjustSkillBonusFromDescription{{32, "AD"}, {BOOK_05, 108}},
+    AdjustCheck{{36, "AD"}, Check::CripplingInjury, 5},
+    AdjustCheckFromDescription{{39, "AD"}, Check::Will},
+    AdjustCheckFromDescription{{39, "AD"}, Check::Fright},
+    AdjustCheckFromDescription{{39, "AD"}, Check::MentalStun},
+    AdjustCheckFromDescription{{39, "AD"}, Check::PhysicalStun},
+    AdjustProtection{{.identifier = 40, .tag = "AD", .cost = 10.0}, kDR, 1, "Toughness DR+1"},
+    AdjustProtection{{.identifier = 40, .tag = "AD", .cost = 25.0}, kDR, 2, "Toughness DR+2"},
+    AdjustSkillBonus{{42, "AD"}, {BOOK_05, 18}, 2},
+    AdjustSkillBonus{{42, "AD"}, {BOOK_05, 51}, 2},
+    AdjustSkillBonus{{42, "AD"}, {BOOK_05, 116}, 2},
+    AdjustSkillBonus{{42, "AD"}, {BOOK_05, 126}, 2},
+    AdjustSkillBonus{{42, "AD"}, {BOOK_05, 136}, 2},
+    AdjustSkillBonus{{42, "AD"}, {BOOK_05, 141}, 2},
+    AdjustSkillBonus{{42, "AD"}, {BOOK_05, 147}, 2},
+    AdjustReaction{{42, "AD"}, 2, 2},
+    AdjustAdvantageCost{.record = {43, "AD"}, .cost = 20.0, .target = kCostTarget, .costDelta = -5.0},
 };
 
 }  // namespace
 
-bool AdvantageRulesB05(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) {
-  return RunRules<CChar_Ad_Disad>(kAdvantageRulesB05, {character, record, keepRecords});
-}
+std::span<const AdvantageRow> AdvantageRulesB05() { return kRows; }
 
 }  // namespace zulparvo

@@ -3,27 +3,16 @@
 #include <algorithm>
 #include <array>
 
-#include "adjusters/adjuster_framework.h"
 #include "base/book_codes.h"
-#include "model/type_tags.h"
 
 namespace zulparvo {
 
 namespace {
 
-constexpr int kMoveDisadvantage = 42;
+constexpr ForRecord kMoveDisadvantage{42, "DISAD"};
 constexpr int32_t kMeleeGroup = 1 << 25;  // "CW-MELEE"
 constexpr int32_t kBlockGroup = 1 << 27;  // "CW-BLOCK"
 constexpr std::array<int32_t, 6> kMovementSkills{3, 41, 47, 135, 148, 194};
-
-// The first "DISAD" 42 of the list, whatever its book; null when there is none.
-const CChar_Ad_Disad* FindMoveDisadvantage(const AdvantageList& list) {
-  for (std::size_t i = 0; i < list.GetSize(); ++i) {
-    const CChar_Ad_Disad* entry = list.GetAt(i);
-    if (MatchesRule(*entry, kMoveDisadvantage, kCategoryDisadvantage)) return entry;
-  }
-  return nullptr;
-}
 
 // Option 1 slows the character (the speed bonus, though the message names Move);
 // options 2 and 3 cap the move.
@@ -60,19 +49,21 @@ bool IsLoweredByMovePenalty(const CChar_Skill_Base& skill) {
          std::ranges::find(kMovementSkills, skill.GetIdentifier()) != kMovementSkills.end();
 }
 
-void ApplyMovePenaltyRule(CChar_Character& character, const CChar_Ad_Disad& record) {
-  if (!MatchesRule(record, kMoveDisadvantage, kCategoryDisadvantage)) return;
+void ApplyMovePenaltyRule(AdvantageContext& context) {
+  const CChar_Ad_Disad& record = context.record;
+  if (!Matches(record, kMoveDisadvantage)) return;
   const int32_t penalty = MovePenalty(record.GetSubIdentifier());
-  ApplyMoveOption(character, record, penalty);
-  AddToSelected(character, character.GetSkills(), record, -penalty, true, IsLoweredByMovePenalty);
+  ApplyMoveOption(context.character, record, penalty);
+  AddToSelected(context.character, context.character.GetSkills(), record, -penalty, true, IsLoweredByMovePenalty);
 }
 
-void ApplyDisadvantageOptionPenalty(CChar_Character& character, CChar_Skill_Base& skill) {
-  const CChar_Ad_Disad* disadvantage = FindMoveDisadvantage(character.GetDisadvantages());
-  if (disadvantage == nullptr || !IsLoweredByMovePenalty(skill)) return;
+void ApplyDisadvantageOptionPenalty(SkillContext& context) {
+  if (!IsLoweredByMovePenalty(context.skill)) return;
+  const CChar_Ad_Disad* disadvantage = context.search.First({kAnyBook, kMoveDisadvantage.identifier, "DISAD"});
+  if (disadvantage == nullptr) return;
   const int32_t penalty = MovePenalty(disadvantage->GetSubIdentifier());
-  AddToBonus(skill, -penalty);
-  LogChange(character, -penalty, skill.GetDisplayName(), *disadvantage);
+  AddToBonus(context.skill, -penalty);
+  LogChange(context.character, -penalty, context.skill.GetDisplayName(), *disadvantage);
 }
 
 }  // namespace zulparvo

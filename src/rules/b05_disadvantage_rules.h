@@ -5,9 +5,7 @@
 
 #include <cstdint>
 
-#include "model/ad_disad.h"
-#include "model/character.h"
-#include "model/skill_base.h"
+#include "adjusters/adjuster_framework.h"
 
 namespace zulparvo {
 
@@ -23,10 +21,10 @@ bool IsLoweredByMovePenalty(const CChar_Skill_Base& skill);
 // speed bonus by 3.0, options 2 and 3 cap the move at 2.0 and 0.0, each logged; then
 // every skill on the character that the penalty lowers loses it, logged per skill, also
 // when the penalty is 0.
-void ApplyMovePenaltyRule(CChar_Character& character, const CChar_Ad_Disad& record);
+void ApplyMovePenaltyRule(AdvantageContext& context);
 
 // For one skill being calculated: the penalty of the character's first "DISAD" 42 (of
 // any book), when the skill is one that it lowers; logged, also when it is 0.
-void ApplyDisadvantageOptionPenalty(CChar_Character& character, CChar_Skill_Base& skill);
+void ApplyDisadvantageOptionPenalty(SkillContext& context);
 
 }  // namespace zulparvo

@@ -1,19 +1,8 @@
-// Rules of book B06 for disadvantages.
+// Rules of book B06 for disadvantages: the book has a table, and no rows in it.
 #include "rules/rule_tables.h"
-
-#include "rules/rule_table.h"
 
 namespace zulparvo {
 
-namespace {
-
-const std::vector<AdvantageRule> kDisadvantageRulesB06 = {
-};
-
-}  // namespace
-
-bool DisadvantageRulesB06(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) {
-  return RunRules<CChar_Ad_Disad>(kDisadvantageRulesB06, {character, record, keepRecords});
-}
+std::span<const AdvantageRow> DisadvantageRulesB06() { return {}; }
 
 }  // namespace zulparvo

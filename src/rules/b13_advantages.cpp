@@ -1,55 +1,55 @@
 // Rules of book B13 for advantages.
 #include "rules/rule_tables.h"
 
-#include "adjusters/check_adjusters.h"
-#include "adjusters/defence_adjusters.h"
-#include "adjusters/skill_bonus_adjusters.h"
-#include "adjusters/spell_bonus_adjusters.h"
-#include "base/book_codes.h"
-#include "rules/rule_table.h"
-
 namespace zulparvo {
 
 namespace {
 
-const std::vector<AdvantageRule> kAdvantageRulesB13 = {
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 59, "ALL", -1, 5.0, 1, 5, BOOK_13, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 59, "ALL", -1, 10.0, 2, 5, BOOK_13, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSpells, kRecord, 59, "ALL", -1, 15.0, 3, 5, BOOK_13, "AD"),
-    AdvantageRow(AdjustSpellBonusForColleges, kCharacter, kSpells, kRecord, 59, "ALL", -1, 2.0, 1, 6, BOOK_13, "Heal", "AD"),
-    AdvantageRow(AdjustSpellBonusForColleges, kCharacter, kSpells, kRecord, 59, "ALL", -1, 4.0, 2, 6, BOOK_13, "Heal", "AD"),
-    AdvantageRow(AdjustSpellBonusForColleges, kCharacter, kSpells, kRecord, 59, "ALL", -1, 6.0, 3, 6, BOOK_13, "Heal", "AD"),
-    AdvantageRow(AdjustFrightCheck, kCharacter, kRecord, 4, 3, "AD"),
-    AdvantageRow(AdjustFrightCheck, kCharacter, kRecord, 12, 2, "AD"),
-    AdvantageRow(AdjustFrightCheck, kCharacter, kRecord, 13, 1, "AD"),
-    AdvantageRow(AdjustDodge, kCharacter, kRecord, 18, 1, "AD"),
-    AdvantageRow(AdjustParryAtCost, kCharacter, kRecord, 19, 1, "AD", 10),
-    AdvantageRow(AdjustHealthCheck, kCharacter, kRecord, 21, 1, "AD"),
-    AdvantageRow(AdjustDRBonusForOption, kCharacter, kRecord, 12, 1, 2, BOOK_13, "Average Fur DR+1", "RACAD"),
-    AdvantageRow(AdjustPDBonusForOption, kCharacter, kRecord, 12, 1, 3, BOOK_13, "Thick Fur PD+1", "RACAD"),
-    AdvantageRow(AdjustDRBonusForOption, kCharacter, kRecord, 12, 1, 3, BOOK_13, "Thick Fur DR+1", "RACAD"),
-    AdvantageRow(AdjustPDBonusForOption, kCharacter, kRecord, 12, 1, 4, BOOK_13, "Spiny Fur PD+1", "RACAD"),
-    AdvantageRow(AdjustDRBonusForOption, kCharacter, kRecord, 12, 1, 4, BOOK_13, "Spiny Fur DR+1", "RACAD"),
-    AdvantageRow(AdjustDRBonusForOption, kCharacter, kRecord, 14, 1, 2, BOOK_13, "Avg Scales DR+1", "RACAD"),
-    AdvantageRow(AdjustPDBonusForOption, kCharacter, kRecord, 14, 1, 3, BOOK_13, "Hvy Scales PD+1", "RACAD"),
-    AdvantageRow(AdjustDRBonusForOption, kCharacter, kRecord, 14, 1, 3, BOOK_13, "Hvy Scales DR+1", "RACAD"),
-    AdvantageRow(AdjustPDBonusForOption, kCharacter, kRecord, 14, 1, 4, BOOK_13, "Thick Hide PD+1", "RACAD"),
-    AdvantageRow(AdjustDRBonusForOption, kCharacter, kRecord, 14, 1, 4, BOOK_13, "Thick Hide DR+1", "RACAD"),
-    AdvantageRow(AdjustPDBonusForOption, kCharacter, kRecord, 14, 2, 5, BOOK_13, "Carapace PD+2", "RACAD"),
-    AdvantageRow(AdjustDRBonusForOption, kCharacter, kRecord, 14, 2, 5, BOOK_13, "Carapace DR+2", "RACAD"),
-    AdvantageRow(AdjustPDBonusForOption, kCharacter, kRecord, 14, 2, 6, BOOK_13, "Armor Plates PD+2", "RACAD"),
-    AdvantageRow(AdjustDRBonusForOption, kCharacter, kRecord, 14, 3, 6, BOOK_13, "Armor Plates DR+3", "RACAD"),
-    AdvantageRow(AdjustFrightCheck, kCharacter, kRecord, 25, 5, "AD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 34, BOOK_13, 98, 3, "AD"),
-    AdvantageRow(AdjustSpellBonusByValue, kCharacter, kSpells, kRecord, 72, "ALL", -1, 10.0, "AD"),
-    AdvantageRow(AdjustHealthCheck, kCharacter, kRecord, 54, 2, "AD"),
-    AdvantageRow(AdjustCripplingInjuryCheck, kCharacter, kRecord, 55, 5, "AD"),
+constexpr ForRecord Power(double baseCost, int32_t sub) {
+  return {.identifier = 59, .tag = "AD", .baseCost = baseCost, .sub = SubEntry{sub, BOOK_13}};
+}
+constexpr ForRecord Covering(int32_t identifier, int32_t sub) {
+  return {.identifier = identifier, .tag = "RACAD", .sub = SubEntry{sub, BOOK_13}};
+}
+constexpr SpellTargets kEverySpell{kAnyBook, kAnyEntry};
+
+constexpr AdvantageRow kRows[] = {
+    AdjustSpellBonus{Power(5.0, 5), kEverySpell, 1},
+    AdjustSpellBonus{Power(10.0, 5), kEverySpell, 2},
+    AdjustSpellBonus{Power(15.0, 5), kEverySpell, 3},
+    AdjustSpellBonusForColleges{Power(2.0, 6), kEverySpell, 1, "Heal"},
+    AdjustSpellBonusForColleges{Power(4.0, 6), kEverySpell, 2, "Heal"},
+    AdjustSpellBonusForColleges{Power(6.0, 6), kEverySpell, 3, "Heal"},
+    AdjustCheck{{4, "AD"}, Check::Fright, 3},
+    AdjustCheck{{12, "AD"}, Check::Fright, 2},
+    AdjustCheck{{13, "AD"}, Check::Fright, 1},
+    AdjustField{{18, "AD"}, kDodge, 1},
+    AdjustField{{.identifier = 19, .tag = "AD", .cost = 10.0}, kParry, 1},
+    AdjustCheck{{21, "AD"}, Check::Health, 1},
+    // Racial body coverings by their option.
+    AdjustProtection{Covering(12, 2), kDR, 1, "Average Fur DR+1"},
+    AdjustProtection{Covering(12, 3), kPD, 1, "Thick Fur PD+1"},
+    AdjustProtection{Covering(12, 3), kDR, 1, "Thick Fur DR+1"},
+    AdjustProtection{Covering(12, 4), kPD, 1, "Spiny Fur PD+1"},
+    AdjustProtection{Covering(12, 4), kDR, 1, "Spiny Fur DR+1"},
+    AdjustProtection{Covering(14, 2), kDR, 1, "Avg Scales DR+1"},
+    AdjustProtection{Covering(14, 3), kPD, 1, "Hvy Scales PD+1"},
+    AdjustProtection{Covering(14, 3), kDR, 1, "Hvy Scales DR+1"},
+    AdjustProtection{Covering(14, 4), kPD, 1, "Thick Hide PD+1"},
+    AdjustProtection{Covering(14, 4), kDR, 1, "Thick Hide DR+1"},
+    AdjustProtection{Covering(14, 5), kPD, 2, "Carapace PD+2"},
+    AdjustProtection{Covering(14, 5), kDR, 2, "Carapace DR+2"},
+    AdjustProtection{Covering(14, 6), kPD, 2, "Armor Plates PD+2"},
+    AdjustProtection{Covering(14, 6), kDR, 3, "Armor Plates DR+3"},
+    AdjustCheck{{25, "AD"}, Check::Fright, 5},
+    AdjustSkillBonus{{34, "AD"}, {BOOK_13, 98}, 3},
+    AdjustSpellBonusByValue{{72, "AD"}, kEverySpell, 10.0},
+    AdjustCheck{{54, "AD"}, Check::Health, 2},
+    AdjustCheck{{55, "AD"}, Check::CripplingInjury, 5},
 };
 
 }  // namespace
 
-bool AdvantageRulesB13(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) {
-  return RunRules<CChar_Ad_Disad>(kAdvantageRulesB13, {character, record, keepRecords});
-}
+std::span<const AdvantageRow> AdvantageRulesB13() { return kRows; }
 
 }  // namespace zulparvo

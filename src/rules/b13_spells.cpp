@@ -1,47 +1,42 @@
 // Rules of book B13 for spells: its own magic advantages (59 and 72) and the variants of
-// the basic magic advantage (advantage 28 of B05) that B13 lists. Identifier -1: every
-// spell, of any book.
+// the basic magic advantage that B13 lists, for every spell of any book.
 #include "rules/rule_tables.h"
-
-#include "adjusters/skill_side_adjusters.h"
-#include "base/book_codes.h"
-#include "rules/rule_table.h"
 
 namespace zulparvo {
 
 namespace {
 
-const std::vector<SkillRule> kSpellRulesB13 = {
+constexpr AdvantageRef Power(double cost, int32_t sub) { return {BOOK_13, 59, "AD", cost, SubEntry{sub, BOOK_13}}; }
+
+constexpr SkillRow kRows[] = {
     // Advantage 59, variant 5.
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_13, 59, 5.0, 1, 5, BOOK_13, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_13, 59, 10.0, 2, 5, BOOK_13, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_13, 59, 15.0, 3, 5, BOOK_13, "AD", false),
+    AdjustSkillIfAdvantage{kAnyEntry, Power(5.0, 5), 1, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, Power(10.0, 5), 2, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, Power(15.0, 5), 3, kSilent},
     // Advantage 59, variant 6: healing spells only.
-    SkillRow(AdjustSkillForColleges, kAdvantages, kRecord, -1, BOOK_13, 59, 2.0, 1, 6, BOOK_13, "Heal", "AD"),
-    SkillRow(AdjustSkillForColleges, kAdvantages, kRecord, -1, BOOK_13, 59, 4.0, 2, 6, BOOK_13, "Heal", "AD"),
-    SkillRow(AdjustSkillForColleges, kAdvantages, kRecord, -1, BOOK_13, 59, 6.0, 3, 6, BOOK_13, "Heal", "AD"),
-    // Advantage 28 of B05, variants 1, 2 and 3.
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 8.0, 1, 1, BOOK_13, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 13.0, 2, 1, BOOK_13, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 18.0, 3, 1, BOOK_13, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 8.0, 1, 2, BOOK_13, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 13.0, 2, 2, BOOK_13, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 18.0, 3, 2, BOOK_13, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 8.0, 1, 3, BOOK_13, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 13.0, 2, 3, BOOK_13, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 18.0, 3, 3, BOOK_13, "AD", false),
-    // Advantage 28 of B05, variant 4.
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 10.0, 1, 4, BOOK_13, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 16.0, 2, 4, BOOK_13, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 22.0, 3, 4, BOOK_13, "AD", false),
+    AdjustSkillForColleges{kAnyEntry, Power(2.0, 6), 1, "Heal"},
+    AdjustSkillForColleges{kAnyEntry, Power(4.0, 6), 2, "Heal"},
+    AdjustSkillForColleges{kAnyEntry, Power(6.0, 6), 3, "Heal"},
+    // The basic magic advantage, variants 1, 2 and 3.
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(8.0, 1, BOOK_13), 1, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(13.0, 1, BOOK_13), 2, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(18.0, 1, BOOK_13), 3, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(8.0, 2, BOOK_13), 1, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(13.0, 2, BOOK_13), 2, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(18.0, 2, BOOK_13), 3, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(8.0, 3, BOOK_13), 1, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(13.0, 3, BOOK_13), 2, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(18.0, 3, BOOK_13), 3, kSilent},
+    // Variant 4.
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(10.0, 4, BOOK_13), 1, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(16.0, 4, BOOK_13), 2, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(22.0, 4, BOOK_13), 3, kSilent},
     // Advantage 72: a tenth of its base cost, logged.
-    SkillRow(AdjustSkillByAdvantageValue, kCharacter, kAdvantages, kRecord, -1, BOOK_13, 72, 10.0, "AD"),
+    AdjustSkillByAdvantageValue{kAnyEntry, {BOOK_13, 72, "AD"}, 10.0},
 };
 
 }  // namespace
 
-bool SpellRulesB13(CChar_Character& character, CChar_Skill_Base& spell) {
-  return RunRules<CChar_Skill_Base>(kSpellRulesB13, {character, spell});
-}
+std::span<const SkillRow> SpellRulesB13() { return kRows; }
 
 }  // namespace zulparvo

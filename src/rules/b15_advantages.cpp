@@ -1,33 +1,25 @@
 // Rules of book B15 for advantages.
 #include "rules/rule_tables.h"
 
-#include "adjusters/check_adjusters.h"
-#include "adjusters/defence_adjusters.h"
-#include "adjusters/skill_bonus_adjusters.h"
-#include "base/book_codes.h"
-#include "rules/rule_table.h"
-
 namespace zulparvo {
 
 namespace {
 
-const std::vector<AdvantageRule> kAdvantageRulesB15 = {
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 2, BOOK_15, 61, 2, "AD"),
-    AdvantageRow(AdjustDodge, kCharacter, kRecord, 2, 2, "AD"),
-    AdvantageRow(AdjustParry, kCharacter, kRecord, 2, 2, "AD"),
-    AdvantageRow(AdjustBlock, kCharacter, kRecord, 2, 2, "AD"),
-    AdvantageRow(AdjustFrightCheck, kCharacter, kRecord, 2, 2, "AD"),
-    AdvantageRow(AdjustSkillBonus, kCharacter, kRecord, 3, BOOK_15, 61, 3, "AD"),
-    AdvantageRow(AdjustDodge, kCharacter, kRecord, 3, 3, "AD"),
-    AdvantageRow(AdjustParry, kCharacter, kRecord, 3, 3, "AD"),
-    AdvantageRow(AdjustBlock, kCharacter, kRecord, 3, 3, "AD"),
-    AdvantageRow(AdjustFrightCheck, kCharacter, kRecord, 3, 2, "AD"),  // +2, not +3
+constexpr AdvantageRow kRows[] = {
+    AdjustSkillBonus{{2, "AD"}, {BOOK_15, 61}, 2},
+    AdjustField{{2, "AD"}, kDodge, 2},
+    AdjustField{{2, "AD"}, kParry, 2},
+    AdjustField{{2, "AD"}, kBlock, 2},
+    AdjustCheck{{2, "AD"}, Check::Fright, 2},
+    AdjustSkillBonus{{3, "AD"}, {BOOK_15, 61}, 3},
+    AdjustField{{3, "AD"}, kDodge, 3},
+    AdjustField{{3, "AD"}, kParry, 3},
+    AdjustField{{3, "AD"}, kBlock, 3},
+    AdjustCheck{{3, "AD"}, Check::Fright, 2},  // +2, not +3
 };
 
 }  // namespace
 
-bool AdvantageRulesB15(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) {
-  return RunRules<CChar_Ad_Disad>(kAdvantageRulesB15, {character, record, keepRecords});
-}
+std::span<const AdvantageRow> AdvantageRulesB15() { return kRows; }
 
 }  // namespace zulparvo

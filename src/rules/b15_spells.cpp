@@ -1,29 +1,23 @@
-// Rules of book B15 for spells: the variants of the basic magic advantage (advantage 28
-// of B05) that B15 lists. Identifier -1: every spell, of any book.
+// Rules of book B15 for spells: the variants of the basic magic advantage that B15
+// lists, for every spell of any book.
 #include "rules/rule_tables.h"
-
-#include "adjusters/skill_side_adjusters.h"
-#include "base/book_codes.h"
-#include "rules/rule_table.h"
 
 namespace zulparvo {
 
 namespace {
 
-const std::vector<SkillRule> kSpellRulesB15 = {
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 10.0, 1, 3, BOOK_15, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 16.0, 2, 3, BOOK_15, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 22.0, 3, 3, BOOK_15, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 10.0, 1, 2, BOOK_15, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 16.0, 2, 2, BOOK_15, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 22.0, 3, 2, BOOK_15, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 70.0, 4, 1, BOOK_15, "AD", false),
+constexpr SkillRow kRows[] = {
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(10.0, 3, BOOK_15), 1, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(16.0, 3, BOOK_15), 2, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(22.0, 3, BOOK_15), 3, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(10.0, 2, BOOK_15), 1, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(16.0, 2, BOOK_15), 2, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(22.0, 2, BOOK_15), 3, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(70.0, 1, BOOK_15), 4, kSilent},
 };
 
 }  // namespace
 
-bool SpellRulesB15(CChar_Character& character, CChar_Skill_Base& spell) {
-  return RunRules<CChar_Skill_Base>(kSpellRulesB15, {character, spell});
-}
+std::span<const SkillRow> SpellRulesB15() { return kRows; }
 
 }  // namespace zulparvo

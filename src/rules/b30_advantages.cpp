@@ -1,19 +1,9 @@
-// Rules of book B30 for advantages.
+// Rules of book B30 for advantages: the book has a table, and no rows in it (its magic
+// variants are rows of B05's tables).
 #include "rules/rule_tables.h"
-
-#include "rules/rule_table.h"
 
 namespace zulparvo {
 
-namespace {
-
-const std::vector<AdvantageRule> kAdvantageRulesB30 = {
-};
-
-}  // namespace
-
-bool AdvantageRulesB30(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) {
-  return RunRules<CChar_Ad_Disad>(kAdvantageRulesB30, {character, record, keepRecords});
-}
+std::span<const AdvantageRow> AdvantageRulesB30() { return {}; }
 
 }  // namespace zulparvo

@@ -1,53 +1,47 @@
-// Rules of book B30 for spells: the variants of the basic magic advantage (advantage 28
-// of B05) that B30 lists, by sub-identifier. Identifier -1: every spell, of any book.
+// Rules of book B30 for spells: the variants of the basic magic advantage that B30
+// lists, by sub-identifier, for every spell of any book.
 #include "rules/rule_tables.h"
-
-#include "adjusters/skill_side_adjusters.h"
-#include "base/book_codes.h"
-#include "rules/rule_table.h"
 
 namespace zulparvo {
 
 namespace {
 
-const std::vector<SkillRule> kSpellRulesB30 = {
+constexpr SkillRow kRows[] = {
     // 1: magic of chosen colleges; a spell of none of them loses its bonus and level.
-    SkillRow(AdjustSkillClearing, kAdvantages, kRecord, BOOK_05, 28, 10.0, 1, 1, BOOK_30, "AD"),
-    SkillRow(AdjustSkillClearing, kAdvantages, kRecord, BOOK_05, 28, 16.0, 2, 1, BOOK_30, "AD"),
-    SkillRow(AdjustSkillClearing, kAdvantages, kRecord, BOOK_05, 28, 22.0, 3, 1, BOOK_30, "AD"),
+    AdjustSkillClearing{MagicVariant(10.0, 1, BOOK_30), 1},
+    AdjustSkillClearing{MagicVariant(16.0, 1, BOOK_30), 2},
+    AdjustSkillClearing{MagicVariant(22.0, 1, BOOK_30), 3},
     // 2.
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 10.0, 1, 2, BOOK_30, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 16.0, 2, 2, BOOK_30, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 22.0, 3, 2, BOOK_30, "AD", false),
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(10.0, 2, BOOK_30), 1, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(16.0, 2, BOOK_30), 2, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(22.0, 2, BOOK_30), 3, kSilent},
     // 3, 4 and 5.
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 8.0, 1, 3, BOOK_30, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 13.0, 2, 3, BOOK_30, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 18.0, 3, 3, BOOK_30, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 8.0, 1, 4, BOOK_30, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 13.0, 2, 4, BOOK_30, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 18.0, 3, 4, BOOK_30, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 8.0, 1, 5, BOOK_30, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 13.0, 2, 5, BOOK_30, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 18.0, 3, 5, BOOK_30, "AD", false),
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(8.0, 3, BOOK_30), 1, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(13.0, 3, BOOK_30), 2, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(18.0, 3, BOOK_30), 3, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(8.0, 4, BOOK_30), 1, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(13.0, 4, BOOK_30), 2, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(18.0, 4, BOOK_30), 3, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(8.0, 5, BOOK_30), 1, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(13.0, 5, BOOK_30), 2, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(18.0, 5, BOOK_30), 3, kSilent},
     // 6 to 9: the four elements, 1 to 4 in that order.
-    SkillRow(AdjustSkillElemental, kAdvantages, kRecord, BOOK_05, 28, 10.0, 1, 6, BOOK_30, "AD", 1),
-    SkillRow(AdjustSkillElemental, kAdvantages, kRecord, BOOK_05, 28, 16.0, 2, 6, BOOK_30, "AD", 1),
-    SkillRow(AdjustSkillElemental, kAdvantages, kRecord, BOOK_05, 28, 22.0, 3, 6, BOOK_30, "AD", 1),
-    SkillRow(AdjustSkillElemental, kAdvantages, kRecord, BOOK_05, 28, 10.0, 1, 7, BOOK_30, "AD", 2),
-    SkillRow(AdjustSkillElemental, kAdvantages, kRecord, BOOK_05, 28, 16.0, 2, 7, BOOK_30, "AD", 2),
-    SkillRow(AdjustSkillElemental, kAdvantages, kRecord, BOOK_05, 28, 22.0, 3, 7, BOOK_30, "AD", 2),
-    SkillRow(AdjustSkillElemental, kAdvantages, kRecord, BOOK_05, 28, 10.0, 1, 8, BOOK_30, "AD", 3),
-    SkillRow(AdjustSkillElemental, kAdvantages, kRecord, BOOK_05, 28, 16.0, 2, 8, BOOK_30, "AD", 3),
-    SkillRow(AdjustSkillElemental, kAdvantages, kRecord, BOOK_05, 28, 22.0, 3, 8, BOOK_30, "AD", 3),
-    SkillRow(AdjustSkillElemental, kAdvantages, kRecord, BOOK_05, 28, 10.0, 1, 9, BOOK_30, "AD", 4),
-    SkillRow(AdjustSkillElemental, kAdvantages, kRecord, BOOK_05, 28, 16.0, 2, 9, BOOK_30, "AD", 4),
-    SkillRow(AdjustSkillElemental, kAdvantages, kRecord, BOOK_05, 28, 22.0, 3, 9, BOOK_30, "AD", 4),
+    AdjustSkillElemental{MagicVariant(10.0, 6, BOOK_30), 1, 1},
+    AdjustSkillElemental{MagicVariant(16.0, 6, BOOK_30), 2, 1},
+    AdjustSkillElemental{MagicVariant(22.0, 6, BOOK_30), 3, 1},
+    AdjustSkillElemental{MagicVariant(10.0, 7, BOOK_30), 1, 2},
+    AdjustSkillElemental{MagicVariant(16.0, 7, BOOK_30), 2, 2},
+    AdjustSkillElemental{MagicVariant(22.0, 7, BOOK_30), 3, 2},
+    AdjustSkillElemental{MagicVariant(10.0, 8, BOOK_30), 1, 3},
+    AdjustSkillElemental{MagicVariant(16.0, 8, BOOK_30), 2, 3},
+    AdjustSkillElemental{MagicVariant(22.0, 8, BOOK_30), 3, 3},
+    AdjustSkillElemental{MagicVariant(10.0, 9, BOOK_30), 1, 4},
+    AdjustSkillElemental{MagicVariant(16.0, 9, BOOK_30), 2, 4},
+    AdjustSkillElemental{MagicVariant(22.0, 9, BOOK_30), 3, 4},
 };
 
 }  // namespace
 
-bool SpellRulesB30(CChar_Character& character, CChar_Skill_Base& spell) {
-  return RunRules<CChar_Skill_Base>(kSpellRulesB30, {character, spell});
-}
+std::span<const SkillRow> SpellRulesB30() { return kRows; }
 
 }  // namespace zulparvo

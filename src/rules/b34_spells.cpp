@@ -1,29 +1,22 @@
-// Rules of book B34 for spells: the variants of the basic magic advantage (advantage 28
-// of B05) that B34 lists. Variants 1 to 4 have one cost each; variant 5 grows by one
-// for every full 25 points of base cost over 105. Identifier -1: every spell, of any
-// book.
+// Rules of book B34 for spells: the variants of the basic magic advantage that B34
+// lists, for every spell of any book. Variants 1 to 4 have one cost each; variant 5
+// grows by one for every full 25 points of base cost over 105.
 #include "rules/rule_tables.h"
-
-#include "adjusters/skill_side_adjusters.h"
-#include "base/book_codes.h"
-#include "rules/rule_table.h"
 
 namespace zulparvo {
 
 namespace {
 
-const std::vector<SkillRule> kSpellRulesB34 = {
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 50.0, 4, 1, BOOK_34, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 65.0, 5, 2, BOOK_34, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 85.0, 6, 3, BOOK_34, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 105.0, 7, 4, BOOK_34, "AD", false),
-    SkillRow(AdjustSkillFromAdvantageValueStep, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 105.0, 25, 7, 5, BOOK_34, "AD", false),
+constexpr SkillRow kRows[] = {
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(50.0, 1, BOOK_34), 4, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(65.0, 2, BOOK_34), 5, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(85.0, 3, BOOK_34), 6, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(105.0, 4, BOOK_34), 7, kSilent},
+    AdjustSkillFromAdvantageValueStep{kAnyEntry, MagicVariant({}, 5, BOOK_34), 105.0, 25, 7, kSilent},
 };
 
 }  // namespace
 
-bool SpellRulesB34(CChar_Character& character, CChar_Skill_Base& spell) {
-  return RunRules<CChar_Skill_Base>(kSpellRulesB34, {character, spell});
-}
+std::span<const SkillRow> SpellRulesB34() { return kRows; }
 
 }  // namespace zulparvo

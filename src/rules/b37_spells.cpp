@@ -1,40 +1,34 @@
-// Rules of book B37 for spells: the variants of the basic magic advantage (advantage 28
-// of B05) that B37 lists, 1 to 6. Identifier -1: every spell, of any book.
+// Rules of book B37 for spells: the variants of the basic magic advantage that B37
+// lists, 1 to 6, for every spell of any book.
 #include "rules/rule_tables.h"
-
-#include "adjusters/skill_side_adjusters.h"
-#include "base/book_codes.h"
-#include "rules/rule_table.h"
 
 namespace zulparvo {
 
 namespace {
 
-const std::vector<SkillRule> kSpellRulesB37 = {
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 10.0, 1, 1, BOOK_37, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 16.0, 2, 1, BOOK_37, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 22.0, 3, 1, BOOK_37, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 8.0, 1, 2, BOOK_37, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 14.0, 2, 2, BOOK_37, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 20.0, 3, 2, BOOK_37, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 6.0, 1, 3, BOOK_37, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 10.0, 2, 3, BOOK_37, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 14.0, 3, 3, BOOK_37, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 10.0, 1, 4, BOOK_37, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 16.0, 2, 4, BOOK_37, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 22.0, 3, 4, BOOK_37, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 8.0, 1, 5, BOOK_37, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 13.0, 2, 5, BOOK_37, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 18.0, 3, 5, BOOK_37, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 6.0, 1, 6, BOOK_37, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 10.0, 2, 6, BOOK_37, "AD", false),
-    SkillRow(AdjustSkillIfAdvantageOption, kCharacter, kAdvantages, kRecord, -1, BOOK_05, 28, 14.0, 3, 6, BOOK_37, "AD", false),
+constexpr SkillRow kRows[] = {
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(10.0, 1, BOOK_37), 1, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(16.0, 1, BOOK_37), 2, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(22.0, 1, BOOK_37), 3, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(8.0, 2, BOOK_37), 1, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(14.0, 2, BOOK_37), 2, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(20.0, 2, BOOK_37), 3, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(6.0, 3, BOOK_37), 1, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(10.0, 3, BOOK_37), 2, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(14.0, 3, BOOK_37), 3, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(10.0, 4, BOOK_37), 1, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(16.0, 4, BOOK_37), 2, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(22.0, 4, BOOK_37), 3, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(8.0, 5, BOOK_37), 1, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(13.0, 5, BOOK_37), 2, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(18.0, 5, BOOK_37), 3, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(6.0, 6, BOOK_37), 1, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(10.0, 6, BOOK_37), 2, kSilent},
+    AdjustSkillIfAdvantage{kAnyEntry, MagicVariant(14.0, 6, BOOK_37), 3, kSilent},
 };
 
 }  // namespace
 
-bool SpellRulesB37(CChar_Character& character, CChar_Skill_Base& spell) {
-  return RunRules<CChar_Skill_Base>(kSpellRulesB37, {character, spell});
-}
+std::span<const SkillRow> SpellRulesB37() { return kRows; }
 
 }  // namespace zulparvo

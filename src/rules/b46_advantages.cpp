@@ -1,25 +1,24 @@
 // Rules of book B46 for advantages.
 #include "rules/rule_tables.h"
 
-#include "adjusters/spell_bonus_adjusters.h"
-#include "base/book_codes.h"
-#include "rules/rule_table.h"
-
 namespace zulparvo {
 
 namespace {
 
-const std::vector<AdvantageRule> kAdvantageRulesB46 = {
+constexpr ForRecord ForceBond(double baseCost, int32_t sub) {
+  return {.identifier = 3, .tag = "AD", .baseCost = baseCost, .sub = SubEntry{sub, BOOK_46}};
+}
+constexpr SpellTargets kEveryForceSkill{kAnyBook, kForceSkills, SpellTargets::List::Skills};
+
+constexpr AdvantageRow kRows[] = {
     // Every force skill of the skill list, by base cost and sub-entry.
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSkills, kRecord, 3, "ALL", -2, 15.0, 1, 1, BOOK_46, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSkills, kRecord, 3, "ALL", -2, 25.0, 2, 2, BOOK_46, "AD"),
-    AdvantageRow(AdjustSpellOrPowerSkillBonus, kCharacter, kSkills, kRecord, 3, "ALL", -2, 35.0, 3, 3, BOOK_46, "AD"),
+    AdjustSpellBonus{ForceBond(15.0, 1), kEveryForceSkill, 1},
+    AdjustSpellBonus{ForceBond(25.0, 2), kEveryForceSkill, 2},
+    AdjustSpellBonus{ForceBond(35.0, 3), kEveryForceSkill, 3},
 };
 
 }  // namespace
 
-bool AdvantageRulesB46(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords) {
-  return RunRules<CChar_Ad_Disad>(kAdvantageRulesB46, {character, record, keepRecords});
-}
+std::span<const AdvantageRow> AdvantageRulesB46() { return kRows; }
 
 }  // namespace zulparvo

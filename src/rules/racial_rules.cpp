@@ -7,12 +7,11 @@
 #include <optional>
 #include <string_view>
 
-#include "adjusters/adjuster_framework.h"
 #include "base/book_codes.h"
-#include "frame/dispatch.h"
-#include "base/utilities.h"
-#include "model/type_tags.h"
 #include "base/saturating.h"
+#include "base/utilities.h"
+#include "frame/dispatch.h"
+#include "model/type_tags.h"
 
 namespace zulparvo {
 
@@ -34,42 +33,12 @@ std::string_view ParenthesisText(std::string_view description) {
   return description.substr(open + 1, close - open - 1);
 }
 
-int32_t ParenthesisNumber(const CChar_Ad_Disad& record) {
-  return WholeNumber(ParenthesisText(record.GetDescription()));
-}
-
-const CharacterField kStrength{&CChar_Character::GetSTBonus, &CChar_Character::SetSTBonus, "Strength"};
 const CharacterField kSecondaryStrength{&CChar_Character::GetSecondaryStrength,
                                         &CChar_Character::SetSecondaryStrength, "Secondary Strength"};
 
-// The racial advantage and disadvantage that move one attribute bonus.
-struct RacialAttribute {
-  int advantageId;
-  int disadvantageId;
-  CharacterField field;
-};
-const RacialAttribute kRacialStrength{91, 30, kStrength};
-const RacialAttribute kRacialIntelligence{92, 31, {&CChar_Character::GetIQBonus, &CChar_Character::SetIQBonus,
-                                                   "Intelligence"}};
-const RacialAttribute kRacialDexterity{93, 32, {&CChar_Character::GetDXBonus, &CChar_Character::SetDXBonus,
-                                                "Dexterity"}};
-const RacialAttribute kRacialHealth{94, 33, {&CChar_Character::GetHTBonus, &CChar_Character::SetHTBonus, "Health"}};
-
-bool IsRacialAttributeRecord(const CChar_Ad_Disad& record, const CString& sign, const RacialAttribute& attribute) {
-  return sign == "-" ? MatchesRule(record, attribute.disadvantageId, kCategoryRacialDisadvantage)
-                     : MatchesRule(record, attribute.advantageId, kCategoryRacialAdvantage);
-}
-
-void ApplyRacialAttribute(CChar_Character& character, const CChar_Ad_Disad& record, const CString& sign,
-                          const RacialAttribute& attribute) {
-  if (IsRacialAttributeRecord(record, sign, attribute)) {
-    AddToField(character, attribute.field, ParenthesisNumber(record), record);
-  }
-}
-
 // The racial size advantages, each worth one size step per so many points of its cost.
 struct SizeAdvantage {
-  int identifier;
+  int32_t identifier;
   int32_t pointsPerStep;
 };
 constexpr std::array<SizeAdvantage, 2> kSizeAdvantages{{{42, 50}, {96, 30}}};
@@ -78,7 +47,7 @@ constexpr std::array<SizeAdvantage, 2> kSizeAdvantages{{{42, 50}, {96, 30}}};
 // as whole numbers; none for any other record.
 std::optional<int32_t> SizeSteps(const CChar_Ad_Disad& record) {
   for (const SizeAdvantage& size : kSizeAdvantages) {
-    if (MatchesRule(record, size.identifier, kCategoryRacialAdvantage)) {
+    if (Matches(record, {size.identifier, kCategoryRacialAdvantage})) {
       return TruncateToInt(record.GetCostWithExtra()) / size.pointsPerStep;
     }
   }
@@ -96,23 +65,22 @@ int32_t SizeMultiplier(CChar_Character& character) {
 }
 
 // The racial talent package.
-constexpr int kTalentPackageId = 10;
-constexpr std::array<int, 18> kTalentSkills{2,   4,   9,   18,  38,  51,  62,  73,  96,
-                                             104, 116, 126, 132, 136, 141, 159, 164, 165};
+constexpr ForRecord kTalentPackage{10, "RACAD"};
+constexpr std::array<int32_t, 18> kTalentSkills{2,   4,   9,   18,  38,  51,  62,  73,  96,
+                                                 104, 116, 126, 132, 136, 141, 159, 164, 165};
 
 // A basic-book talent that the package raises by levels, or adds at that level.
 struct PackageTalent {
-  int identifier;
+  int32_t identifier;
   int32_t levels;
-  const char* description;
+  std::string_view description;
 };
 constexpr std::array<PackageTalent, 2> kPackageTalents{{{11, 1, "Charisma (+0)"}, {22, 2, "Language Talent (+0)"}}};
 
 // Runs the talent's own rules at its new level, then logs the package's share.
-void RunTalentRules(CChar_Character& character, CChar_Ad_Disad& talent, int32_t levels,
-                    const CChar_Ad_Disad& package, bool keepRecords) {
-  DispatchAdvantage(character, talent, keepRecords);
-  LogChange(character, levels, talent.GetDisplayName(), package);
+void RunTalentRules(AdvantageContext& context, CChar_Ad_Disad& talent, int32_t levels) {
+  DispatchAdvantage(context.character, talent, context.keepRecords);
+  LogChange(context.character, levels, talent.GetDisplayName(), context.record);
 }
 
 // The talent added to the character; null when nothing was added. Taken at the index
@@ -120,7 +88,7 @@ void RunTalentRules(CChar_Character& character, CChar_Ad_Disad& talent, int32_t 
 CChar_Ad_Disad* AddTalent(CChar_Character& character, const PackageTalent& talent) {
   AdvantageList& advantages = character.GetAdvantages();
   const std::size_t before = advantages.GetSize();
-  const int filed = character.AddNewAdDisad(kCategoryAdvantage, talent.identifier, 0.0, talent.description,
+  const int filed = character.AddNewAdDisad(kCategoryAdvantage, talent.identifier, 0.0, CString(talent.description),
                                             CString(BOOK_05), 0, "", talent.levels);
   if (filed != 1 || advantages.GetSize() != before + 1) return nullptr;
   return advantages.GetAt(before);
@@ -128,35 +96,32 @@ CChar_Ad_Disad* AddTalent(CChar_Character& character, const PackageTalent& talen
 
 }  // namespace
 
-void ApplyRacialStrength(CChar_Character& character, const CChar_Ad_Disad& record, const CString& sign) {
-  if (!IsRacialAttributeRecord(record, sign, kRacialStrength)) return;
-  const int32_t amount = Clamp(int64_t{ParenthesisNumber(record)} * SizeMultiplier(character));
-  AddToField(character, kStrength, amount, record);
-  if (character.GetSecondaryStrengthFlag() == 1) AddToField(character, kSecondaryStrength, amount, record);
+void Apply(AdvantageContext& context, const ApplyRacialAttribute& row) {
+  if (!Matches(context.record, row.record)) return;
+  AddToField(context.character, row.field, ParenthesizedNumber(context.record.GetDescription()), context.record);
 }
 
-void ApplyRacialIntelligence(CChar_Character& character, const CChar_Ad_Disad& record, const CString& sign) {
-  ApplyRacialAttribute(character, record, sign, kRacialIntelligence);
+void ApplyRacialStrength(AdvantageContext& context, const ForRecord& rule) {
+  if (!Matches(context.record, rule)) return;
+  const int32_t amount =
+      Clamp(int64_t{ParenthesizedNumber(context.record.GetDescription())} * SizeMultiplier(context.character));
+  AddToField(context.character, kStrength, amount, context.record);
+  if (context.character.GetSecondaryStrengthFlag() == 1) {
+    AddToField(context.character, kSecondaryStrength, amount, context.record);
+  }
 }
 
-void ApplyRacialDexterity(CChar_Character& character, const CChar_Ad_Disad& record, const CString& sign) {
-  ApplyRacialAttribute(character, record, sign, kRacialDexterity);
-}
-
-void ApplyRacialHealth(CChar_Character& character, const CChar_Ad_Disad& record, const CString& sign) {
-  ApplyRacialAttribute(character, record, sign, kRacialHealth);
-}
-
-void ScaleStrengthBySize(CChar_Character& character, const CChar_Ad_Disad& record) {
-  const std::optional<int32_t> steps = SizeSteps(record);
+void ScaleStrengthBySize(AdvantageContext& context) {
+  const std::optional<int32_t> steps = SizeSteps(context.record);
   if (!steps) return;
+  CChar_Character& character = context.character;
   character.SetSTBonus(Clamp(int64_t{character.GetSTBonus()} * (int64_t{*steps} + 1) + 10 * int64_t{*steps}));
 }
 
-void ApplyFixedStrength(CChar_Character& character, const CChar_Ad_Disad& record, int identifier,
-                        const CString& typeTag) {
-  if (!MatchesRule(record, identifier, typeTag)) return;
-  const std::string_view description = record.GetDescription();
+void ApplyFixedStrength(AdvantageContext& context, const ForRecord& rule) {
+  if (!Matches(context.record, rule)) return;
+  CChar_Character& character = context.character;
+  const std::string_view description = context.record.GetDescription();
   if (const std::size_t dash = description.rfind('-'); dash != std::string_view::npos) {
     const std::string_view kind = description.substr(dash);
     if (kind.find('F') != std::string_view::npos) {
@@ -174,11 +139,11 @@ void ApplyFixedStrength(CChar_Character& character, const CChar_Ad_Disad& record
   RaiseField(character, kStrength, SaturatingAdd(WholeNumber(strength), -10));
 }
 
-void ApplyRacialTalentPackage(CChar_Character& character, const CChar_Ad_Disad& record, bool keepRecords) {
-  if (!MatchesRule(record, kTalentPackageId, kCategoryRacialAdvantage)) return;
-  const CString basicBook(BOOK_05);
-  AddToSelected(character, character.GetSkills(), record, 1, true, [&](const CChar_Skill_Base& skill) {
-    return skill.GetBookCode() == basicBook && std::ranges::count(kTalentSkills, skill.GetIdentifier()) != 0;
+void ApplyRacialTalentPackage(AdvantageContext& context) {
+  if (!Matches(context.record, kTalentPackage)) return;
+  CChar_Character& character = context.character;
+  AddToSelected(character, character.GetSkills(), context.record, 1, true, [&](const CChar_Skill_Base& skill) {
+    return skill.GetBookCode() == BOOK_05 && std::ranges::count(kTalentSkills, skill.GetIdentifier()) != 0;
   });
 
   std::array<bool, kPackageTalents.size()> found{};
@@ -187,30 +152,30 @@ void ApplyRacialTalentPackage(CChar_Character& character, const CChar_Ad_Disad& 
   // further records.
   for (std::size_t i = 0; i < advantages.GetSize(); ++i) {
     CChar_Ad_Disad& entry = *advantages.GetAt(i);
-    if (entry.GetBookCode() != basicBook) continue;
+    if (entry.GetBookCode() != BOOK_05) continue;
     for (std::size_t t = 0; t < kPackageTalents.size(); ++t) {
       const PackageTalent& talent = kPackageTalents[t];
-      if (!MatchesRule(entry, talent.identifier, kCategoryAdvantage)) continue;
+      if (!Matches(entry, {talent.identifier, kCategoryAdvantage})) continue;
       found[t] = true;
       entry.SetLevel(SaturatingAdd(entry.GetLevel(), talent.levels));
-      RunTalentRules(character, entry, talent.levels, record, keepRecords);
+      RunTalentRules(context, entry, talent.levels);
     }
   }
 
-  if (keepRecords) return;
+  if (context.keepRecords) return;
   for (std::size_t t = 0; t < kPackageTalents.size(); ++t) {
     if (found[t]) continue;
     if (CChar_Ad_Disad* added = AddTalent(character, kPackageTalents[t])) {
-      RunTalentRules(character, *added, kPackageTalents[t].levels, record, keepRecords);
+      RunTalentRules(context, *added, kPackageTalents[t].levels);
     }
   }
 }
 
-void ApplyRacialSelectedSkillModifier(CChar_Character& character, const CChar_Ad_Disad& record, int identifier,
-                                      const CString& typeTag) {
-  if (!MatchesRule(record, identifier, typeTag)) return;
-  AddToSelected(character, character.GetSkills(), record, ParenthesisNumber(record), true,
-                [&](const CChar_Skill_Base& skill) {
+void ApplyRacialSelectedSkillModifier(AdvantageContext& context, const ForRecord& rule) {
+  const CChar_Ad_Disad& record = context.record;
+  if (!Matches(record, rule)) return;
+  AddToSelected(context.character, context.character.GetSkills(), record, ParenthesizedNumber(record.GetDescription()),
+                true, [&](const CChar_Skill_Base& skill) {
                   return skill.GetIdentifier() == record.GetIntegerKey() && skill.GetBookCode() == record.GetTextKey();
                 });
 }

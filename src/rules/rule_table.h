@@ -1,84 +1,90 @@
-// What a rule table is made of: rows, each one adjuster call with its constants, run
-// whole and in order for every record that the table is given.
-//
-// A row reads like the tables that describe the rules:
-//     AdvantageRow(AdjustHitPointBonus, kCharacter, kRecord, 12, "AD"),
-// The placeholders stand for what the table is called with: the character, the
-// record, keepRecords, and the character's lists; every other argument is a constant
-// of the row.
+// What a rule table is made of: rows, each one adjuster with its constants, run whole
+// and in order for every record that the table is given. A row is a plain value, so a
+// table can be listed as well as run:
+//     AdjustCheck{.record = {13, "AD"}, .check = Check::Fright, .amount = 2},
+// A rule of its own is a function of the rules with the constants of its row.
 #pragma once
 
-#include <functional>
 #include <span>
 #include <string_view>
-#include <vector>
+#include <variant>
 
-#include "model/ad_disad.h"
-#include "model/character.h"
-#include "model/skill_base.h"
+#include "adjusters/adjuster_framework.h"
+#include "adjusters/advantage_cost_adjusters.h"
+#include "adjusters/attribute_adjusters.h"
+#include "adjusters/check_adjusters.h"
+#include "adjusters/defence_adjusters.h"
+#include "adjusters/iq_adjusters.h"
+#include "adjusters/skill_bonus_adjusters.h"
+#include "adjusters/skill_side_adjusters.h"
+#include "adjusters/spell_bonus_adjusters.h"
+#include "base/book_codes.h"
+#include "rules/racial_rules.h"
 
 namespace zulparvo {
 
-template <class Record>
-struct RuleContext {
-  CChar_Character& character;
-  Record& record;
-  bool keepRecords = false;
+// A rule of its own: its name, its function, and the constants of its row (if any).
+template <class Context, class Constants = void>
+struct OwnRule {
+  std::string_view name;
+  void (*apply)(Context&, const Constants&);
+  Constants constants;
+};
+template <class Context>
+struct OwnRule<Context, void> {
+  std::string_view name;
+  void (*apply)(Context&);
 };
 
-struct CharacterArg {};
-struct RecordArg {};
-struct KeepRecordsArg {};
-struct AdvantageListArg {};
-struct DisadvantageListArg {};
-struct SpellListArg {};
-struct SkillListArg {};
-inline constexpr CharacterArg kCharacter;
-inline constexpr RecordArg kRecord;
-inline constexpr KeepRecordsArg kKeepRecords;
-inline constexpr AdvantageListArg kAdvantages;
-inline constexpr DisadvantageListArg kDisadvantages;
-inline constexpr SpellListArg kSpells;
-inline constexpr SkillListArg kSkills;
-
-namespace detail {
-template <class R> CChar_Character& Resolve(RuleContext<R>& c, CharacterArg) { return c.character; }
-template <class R> R& Resolve(RuleContext<R>& c, RecordArg) { return c.record; }
-template <class R> bool Resolve(RuleContext<R>& c, KeepRecordsArg) { return c.keepRecords; }
-template <class R> auto& Resolve(RuleContext<R>& c, AdvantageListArg) { return c.character.GetAdvantages(); }
-template <class R> auto& Resolve(RuleContext<R>& c, DisadvantageListArg) { return c.character.GetDisadvantages(); }
-template <class R> auto& Resolve(RuleContext<R>& c, SpellListArg) { return c.character.GetSpells(); }
-template <class R> auto& Resolve(RuleContext<R>& c, SkillListArg) { return c.character.GetSkills(); }
-template <class R, class T> const T& Resolve(RuleContext<R>&, const T& constant) { return constant; }
-// Book codes (BOOK_05, ...) are string views; adjusters take texts.
-template <class R> CString Resolve(RuleContext<R>&, std::string_view text) { return CString(text); }
-}  // namespace detail
-
-template <class Record>
-using Rule = std::function<void(RuleContext<Record>&)>;
-using AdvantageRule = Rule<CChar_Ad_Disad>;
-using SkillRule = Rule<CChar_Skill_Base>;
-
-template <class Record, class Function, class... Args>
-Rule<Record> MakeRow(Function function, Args... args) {
-  return [=](RuleContext<Record>& context) { function(detail::Resolve(context, args)...); };
+// The basic magic advantage (B05 28) taken as the variant `sub` of a book, at a total
+// cost when one is given.
+constexpr AdvantageRef MagicVariant(std::optional<double> cost, int32_t sub, std::string_view subBook) {
+  return {BOOK_05, 28, "AD", cost, SubEntry{sub, subBook}};
 }
 
-template <class Function, class... Args>
-AdvantageRule AdvantageRow(Function function, Args... args) {
-  return MakeRow<CChar_Ad_Disad>(function, args...);
+using AdvantageRow =
+    std::variant<AdjustField, AdjustFieldFromDescription, AdjustBasicSpeed, AdjustMove, ScaleMoveMultiplier,
+                 AdjustBasicSpeedPerLevel, AdjustProtection, AdjustProtectionByValue, AdjustCheck,
+                 AdjustCheckFromDescription, AdjustReaction, AdjustAdvantageLevel, AdjustAdvantageCost,
+                 AdjustSkillBonus, AdjustSkillBonusFromDescription, AdjustSkillBonusByGroup, AdjustSkillsPerLevel,
+                 AdjustSpellBonus, AdjustSpellBonusByValue, AdjustSpellBonusFromValueStep,
+                 AdjustSpellBonusForColleges, AdjustElementalSpellBonus, AdjustSpellBonusClearing,
+                 ApplyRacialAttribute, OwnRule<AdvantageContext>, OwnRule<AdvantageContext, ForRecord>>;
+
+using SkillRow =
+    std::variant<ApplyRacialSkillModifier, AdjustSkillPerAdvantageLevel, ApplyMentalModeBonus, AdjustSkillIfAdvantage,
+                 AdjustSkillFromAdvantageDescription, AdjustSkillByAdvantageValue, AdjustSkillIfAdvantageLevel,
+                 AdjustSkillIfEitherAdvantage, CapSkillLevel, AdjustSkillElemental, AdjustSkillClearing,
+                 AdjustSkillFromAdvantageValueStep, AdjustSkillForColleges, ApplyMagicAptitudeTable,
+                 AdjustForIntelligenceLevel, OwnRule<SkillContext>, OwnRule<SkillContext, AdvantageRef>>;
+
+template <class Context, class Constants>
+void Apply(Context& context, const OwnRule<Context, Constants>& rule) {
+  if constexpr (std::is_void_v<Constants>) {
+    rule.apply(context);
+  } else {
+    rule.apply(context, rule.constants);
+  }
 }
 
-template <class Function, class... Args>
-SkillRule SkillRow(Function function, Args... args) {
-  return MakeRow<CChar_Skill_Base>(function, args...);
+// Runs every row in order.
+template <class Context, class Row>
+void RunRules(std::span<const Row> rows, Context& context) {
+  for (const Row& row : rows) std::visit([&](const auto& constants) { Apply(context, constants); }, row);
 }
 
-// Runs every row in order; a rule table returns true.
-template <class Record>
-bool RunRules(std::span<const Rule<Record>> rows, RuleContext<Record> context) {
-  for (const Rule<Record>& row : rows) row(context);
-  return true;
+// The name of a row's adjuster or rule.
+template <class Row>
+std::string_view AdjusterName(const Row& row) {
+  return std::visit(
+      [](const auto& constants) {
+        if constexpr (requires { constants.kName; }) {
+          return constants.kName;
+        } else {
+          return constants.name;
+        }
+      },
+      row);
 }
 
 }  // namespace zulparvo

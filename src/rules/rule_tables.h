@@ -1,50 +1,48 @@
-// The rule tables of the books: one function per book and kind of record. Each runs
-// its rows in order and returns true.
+// The rule tables of the books: for each book and kind of record, its rows in the order
+// they run.
 #pragma once
 
-#include "model/ad_disad.h"
-#include "model/character.h"
-#include "model/skill_base.h"
+#include <span>
+
+#include "rules/rule_table.h"
 
 namespace zulparvo {
 
-using AdvantageRuleTable = bool (*)(CChar_Character& character, CChar_Ad_Disad& record, bool keepRecords);
-using SkillRuleTable = bool (*)(CChar_Character& character, CChar_Skill_Base& skill);
-
 // Advantages.
-bool AdvantageRulesB05(CChar_Character&, CChar_Ad_Disad&, bool keepRecords);
-bool AdvantageRulesB15(CChar_Character&, CChar_Ad_Disad&, bool keepRecords);
-bool AdvantageRulesB01(CChar_Character&, CChar_Ad_Disad&, bool keepRecords);
-bool AdvantageRulesB30(CChar_Character&, CChar_Ad_Disad&, bool keepRecords);
-bool AdvantageRulesB13(CChar_Character&, CChar_Ad_Disad&, bool keepRecords);
-bool AdvantageRulesB34(CChar_Character&, CChar_Ad_Disad&, bool keepRecords);
-bool AdvantageRulesB06(CChar_Character&, CChar_Ad_Disad&, bool keepRecords);
-bool AdvantageRulesB48(CChar_Character&, CChar_Ad_Disad&, bool keepRecords);
-bool AdvantageRulesB46(CChar_Character&, CChar_Ad_Disad&, bool keepRecords);
+std::span<const AdvantageRow> AdvantageRulesB05();
+std::span<const AdvantageRow> AdvantageRulesB15();
+std::span<const AdvantageRow> AdvantageRulesB01();
+std::span<const AdvantageRow> AdvantageRulesB30();
+std::span<const AdvantageRow> AdvantageRulesB13();
+std::span<const AdvantageRow> AdvantageRulesB34();
+std::span<const AdvantageRow> AdvantageRulesB06();
+std::span<const AdvantageRow> AdvantageRulesB48();
+std::span<const AdvantageRow> AdvantageRulesB46();
 
 // Disadvantages.
-bool DisadvantageRulesB05(CChar_Character&, CChar_Ad_Disad&, bool keepRecords);
-bool DisadvantageRulesB01(CChar_Character&, CChar_Ad_Disad&, bool keepRecords);
-bool DisadvantageRulesB15(CChar_Character&, CChar_Ad_Disad&, bool keepRecords);
-bool DisadvantageRulesB34(CChar_Character&, CChar_Ad_Disad&, bool keepRecords);
-bool DisadvantageRulesB13(CChar_Character&, CChar_Ad_Disad&, bool keepRecords);
-bool DisadvantageRulesB06(CChar_Character&, CChar_Ad_Disad&, bool keepRecords);
+std::span<const AdvantageRow> DisadvantageRulesB05();
+std::span<const AdvantageRow> DisadvantageRulesB01();
+std::span<const AdvantageRow> DisadvantageRulesB15();
+std::span<const AdvantageRow> DisadvantageRulesB34();
+std::span<const AdvantageRow> DisadvantageRulesB13();
+std::span<const AdvantageRow> DisadvantageRulesB06();
 
-// Skills; the racial-disadvantage skill rule of B01 runs for every skill.
-bool RacialDisadvantageSkillRuleB01(CChar_Character&, CChar_Skill_Base& skill);
-bool SkillRulesB05(CChar_Character&, CChar_Skill_Base& skill);
-bool SkillRulesB01(CChar_Character&, CChar_Skill_Base& skill);
-bool SkillRulesB13(CChar_Character&, CChar_Skill_Base& skill);
-bool SkillRulesB26(CChar_Character&, CChar_Skill_Base& skill);
-bool SkillRulesB46(CChar_Character&, CChar_Skill_Base& skill);
+// Skills: the rules of every skill, whatever its book, run before its book's.
+std::span<const SkillRow> EverySkillRules();
+std::span<const SkillRow> SkillRulesB05();
+std::span<const SkillRow> SkillRulesB01();
+std::span<const SkillRow> SkillRulesB13();
+std::span<const SkillRow> SkillRulesB26();
+std::span<const SkillRow> SkillRulesB46();
 
 // Spells: the basic magic advantage of B05, then the magic variants of B30, B13, B15,
-// B37 and B34.
-bool SpellRulesB05(CChar_Character&, CChar_Skill_Base& spell);
-bool SpellRulesB30(CChar_Character&, CChar_Skill_Base& spell);
-bool SpellRulesB13(CChar_Character&, CChar_Skill_Base& spell);
-bool SpellRulesB15(CChar_Character&, CChar_Skill_Base& spell);
-bool SpellRulesB37(CChar_Character&, CChar_Skill_Base& spell);
-bool SpellRulesB34(CChar_Character&, CChar_Skill_Base& spell);
+// B37 and B34; every spell meets them all, then the rules of every spell.
+std::span<const SkillRow> SpellRulesB05();
+std::span<const SkillRow> SpellRulesB30();
+std::span<const SkillRow> SpellRulesB13();
+std::span<const SkillRow> SpellRulesB15();
+std::span<const SkillRow> SpellRulesB37();
+std::span<const SkillRow> SpellRulesB34();
+std::span<const SkillRow> EverySpellRules();
 
 }  // namespace zulparvo

@@ -1,13 +1,11 @@
-// The three entry points as a host meets them: found by name in the shared library,
-// routing by tag, and sound with whatever pointers they are given.
+// The three entry points as a host meets them: found by name in the shared library, and
+// sound with whatever pointers they are given. (What they route where: the scenarios.)
 #include "frame/entry_points.h"
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include "model/character.h"
-#include "model/skill_default_display_only.h"
-#include "model/skill_heading.h"
 #include "model/skill_spell.h"
 
 #define ZP_ENTRY_POINTS_DECLARED
@@ -19,14 +17,6 @@ namespace {
 using AdProc = int (*)(CObject*, CObject*, int, bool);
 using SkillProc = int (*)(CObject*, CObject*, int);
 using IQProc = void (*)(long, long, CObject*);
-
-CChar_Skill_Base IQSkill(int identifier, const char* book) {
-  CChar_Skill_Base skill;
-  skill.SetIdentifier(identifier);
-  skill.SetBookCode(book);
-  skill.SetName("Skill " + std::to_string(identifier));
-  return skill;
-}
 
 // The shared library keeps its classes to itself: a host has the objects made through the
 // library's C interface and hands them to the entry points it found by name.
@@ -83,50 +73,6 @@ TEST(EntryPoints, NullPointersAndOtherClassesChangeNothing) {
   EXPECT_EQ(speccalc_DoSpecialCalcSkillProc(nullptr, &spell, 1), 1);
   speccalc_UpdateSpecialIQSkills(9, 12, nullptr);
   speccalc_UpdateSpecialIQSkills(9, 12, &spell);
-  EXPECT_EQ(character.GetChangeLog().GetSize(), 0u);
-}
-
-TEST(EntryPoints, IQUpdateMovesBonusesByBandChange) {
-  CChar_Character character;
-  for (const auto& skill : {IQSkill(20, "B05"), IQSkill(77, "B05"), IQSkill(78, "B05"), IQSkill(25, "B05"),
-                            IQSkill(20, "B13")}) {
-    character.AddSkillFamilyRecord(skill, "", -1);
-  }
-  character.AddHeading(CChar_Skill_Heading());
-  const auto bonuses = [&] {
-    std::vector<int> out;
-    for (std::size_t i = 0; i + 1 < character.GetSkillCount(); ++i) {
-      out.push_back(static_cast<CChar_Skill_Base*>(character.GetSkillAt(i))->GetBonus());
-    }
-    return out;
-  };
-  speccalc_UpdateSpecialIQSkills(9, 12, &character);
-  EXPECT_EQ(bonuses(), (std::vector<int>{2, 2, 2, 0, 0}));
-  speccalc_UpdateSpecialIQSkills(13, 15, &character);  // same band: nothing
-  speccalc_UpdateSpecialIQSkills(10, 11, &character);
-  EXPECT_EQ(character.GetChangeLog().GetSize(), 3u);
-  speccalc_UpdateSpecialIQSkills(12, 10, &character);
-  EXPECT_EQ(bonuses(), (std::vector<int>{1, 1, 1, 0, 0}));
-  EXPECT_EQ(character.GetChangeLog().GetAt(3), "-1 to Skill 20 from Current Intelligence");
-}
-
-TEST(EntryPoints, ApplyZeroAndUnroutedTagsDoNothing) {
-  CChar_Character character;
-  character.SetMentalMode(2);  // every routed spell gets +2 from the spell bonus setting
-  CChar_Skill_Spell spell;
-  character.AddSkillFamilyRecord(spell, "", -1);
-  auto* filed = character.GetSpells().GetAt(0);
-  EXPECT_EQ(speccalc_DoSpecialCalcSkillProc(&character, filed, 0), 1);
-  EXPECT_EQ(filed->GetBonus(), 0);
-  EXPECT_EQ(speccalc_DoSpecialCalcSkillProc(&character, filed, 1), 1);
-  EXPECT_EQ(filed->GetBonus(), 2);
-  // A display-only default is not routed.
-  CChar_Skill_Default_DisplayOnly displayOnly;
-  EXPECT_EQ(speccalc_DoSpecialCalcSkillProc(&character, &displayOnly, 1), 1);
-  for (const char* category : {"SUPER-AD", "SUPER-DISAD", "", "ad"}) {
-    CChar_Ad_Disad advantage(1, 10, "Something", "B05", 0, "", category);
-    EXPECT_EQ(speccalc_DoSpecialCalcAdProc(&character, &advantage, 1, false), 1);
-  }
   EXPECT_EQ(character.GetChangeLog().GetSize(), 0u);
 }
 
