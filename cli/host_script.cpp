@@ -220,7 +220,7 @@ class ScriptRun {
 
 std::unique_ptr<CChar_Character> MakeCharacter(const Json& script, const std::filesystem::path& folder) {
   const auto found = script.find("character");
-  if (found == script.end()) return std::make_unique<CChar_Character>();
+  if (found == script.end()) return std::make_unique<CChar_Character>(StartingPoints(GetAppProfile()));
   if (found->is_string()) {
     try {
       return LoadCharacterFile(folder / found->get<std::string>());

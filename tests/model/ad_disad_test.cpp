@@ -47,9 +47,9 @@ TEST(AdDisadCost, RecomputeCost) {
   };
   for (const CostCase& c : cases) {
     SCOPED_TRACE(c.name);
-    CChar_Ad_Disad record(1, c.baseCost, "Test", "BOOK_05", 0, "", "AD");
+    CChar_Ad_Disad record(1, c.baseCost, "Test", "B05", 0, "", "AD");
     for (const Modifier& m : c.modifiers) {
-      const CChar_Enhancement_Limitation modifier(2, m.value, "", "", "BOOK_05", m.kind);
+      const CChar_Enhancement_Limitation modifier(2, m.value, "", "", "B05", m.kind);
       if (m.limitation) {
         record.AddLimitation(modifier);
       } else {
@@ -66,7 +66,7 @@ TEST(AdDisadCost, RecomputeCost) {
 }
 
 TEST(AdDisadCost, ChargedAmountAddsExtraCost) {
-  CChar_Ad_Disad record(1, 10.0, "Test", "BOOK_05", 0, "", "AD");
+  CChar_Ad_Disad record(1, 10.0, "Test", "B05", 0, "", "AD");
   record.RecomputeCost();
   record.SetExtraCost(-5.0);
   EXPECT_DOUBLE_EQ(record.GetCostWithExtra(), 5.0);
@@ -87,7 +87,7 @@ TEST(AdDisadCost, LevelsFromCost) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.baseCost) + " / " + std::to_string(c.costPerLevel));
-    CChar_Ad_Disad record(1, c.baseCost, "Test", "BOOK_05", 0, "", "AD");
+    CChar_Ad_Disad record(1, c.baseCost, "Test", "B05", 0, "", "AD");
     record.SetCostPerLevel(c.costPerLevel);
     EXPECT_EQ(record.GetLevelsFromCost(), c.levels);
   }
@@ -121,14 +121,14 @@ TEST(AdDisadDisplayName, LevelIsAddedToTheBonusInParentheses) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.description) + " at level " + std::to_string(c.level));
-    CChar_Ad_Disad record(1, 10.0, c.description, "BOOK_05", 0, "", "AD");
+    CChar_Ad_Disad record(1, 10.0, c.description, "B05", 0, "", "AD");
     record.SetLevel(c.level);
     EXPECT_EQ(record.GetDisplayName(), c.shown);
   }
 }
 
 TEST(AdDisadDisplayName, CacheFollowsTheLevel) {
-  CChar_Ad_Disad record(1, 10.0, "Keen Ears (+1)", "BOOK_05", 0, "", "AD");
+  CChar_Ad_Disad record(1, 10.0, "Keen Ears (+1)", "B05", 0, "", "AD");
   EXPECT_EQ(record.GetDisplayName(), "Keen Ears (+1)");
   record.SetLevel(2);
   EXPECT_EQ(record.GetDisplayName(), "Keen Ears  (+3)");

@@ -1,5 +1,5 @@
-// Martial-arts styles: entries by category, points, file layouts, skill recalculation,
-// and a style's place on the character.
+// Martial-arts styles: entries by category, points, skill recalculation, and a style's
+// place on the character.
 #include "model/martial_arts_style.h"
 
 #include <gtest/gtest.h>
@@ -7,13 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "model/json/json_codec.h"
 #include "model/character.h"
-#include "platform/archive.h"
-#include "platform/archive_test_support.h"
 #include "platform/profile.h"
 
-namespace zulparvo::testing {
+namespace zulparvo {
 namespace {
 
 CChar_Skill_MartialArtsSkill Skill(int32_t identifier, double points, int32_t skillType = 0) {
@@ -31,13 +28,6 @@ CChar_Skill_MartialArtsManeuver Maneuver(int32_t identifier, double points) {
   maneuver.SetBookCode("B05");
   maneuver.SetPoints(points);
   return maneuver;
-}
-
-std::unique_ptr<CObject> Load(const std::vector<uint8_t>& bytes) {
-  CArchive in(bytes);
-  auto loaded = in.ReadObject(nullptr);
-  EXPECT_TRUE(in.AtEnd());
-  return loaded;
 }
 
 // Two primary skills of 2 and 4 points and a maneuver of 1 point.
@@ -91,57 +81,6 @@ TEST(MartialArtsStyle, CategoryTagsAndPrompts) {
   const std::vector<std::pair<int, const char*>> prompts{
       {0, ""}, {1, "Select Primary Skill"}, {6, "Select Cinematic Maneuver"}, {7, ""}, {-1, ""}};
   for (const auto& [kind, prompt] : prompts) EXPECT_EQ(CChar_Martial_Arts_Style::GetSelectionPrompt(kind), prompt);
-}
-
-TEST(MartialArtsStyleArchive, RoundTripKeepsEveryField) {
-  CChar_Martial_Arts_Style style = SevenPointStyle();
-  style.SetIdentifier(12);
-  style.SetText2("B05");
-  style.SetText3("notes");
-  style.SetInteger1(-4);
-  style.SetInteger2(9);
-  style.AddSkill(StyleCategory::Cinematic, Skill(8, 0.5));
-  style.AddManeuver(StyleCategory::CinematicManeuver, Maneuver(9, 2.0));
-  style.RecomputePoints();
-  auto loaded = Load(Store({&style}));
-  ASSERT_NE(DynamicDownCast<CChar_Martial_Arts_Style>(loaded.get()), nullptr);
-  EXPECT_EQ(RecordToJson(*loaded), RecordToJson(style));
-}
-
-// A style with empty lists, written with the version text given; "1.1" adds integer 2
-// and the selections.
-Bytes StyleImage(const std::string& version) {
-  Bytes bytes;
-  bytes.NewClass("CChar_Martial_Arts_Style").ShortText(version).DWord(7).Real(2.5);
-  bytes.ShortText("Karate").ShortText("B05").ShortText("text").DWord(3);
-  // Class 1 is the style, object 2 the style itself, class 3 CObArray.
-  bytes.NewClass("CObArray").Word(0);
-  for (int i = 0; i < 5; ++i) bytes.Word(0x8003).Word(0);
-  return bytes;
-}
-
-TEST(MartialArtsStyleArchive, OlderVersionLacksItsLastTwoFields) {
-  for (const char* version : {"1.0", "", "1.2"}) {
-    SCOPED_TRACE(version);
-    auto loaded = Load(StyleImage(version));
-    auto& style = dynamic_cast<CChar_Martial_Arts_Style&>(*loaded);
-    EXPECT_DOUBLE_EQ(style.GetPoints(), 2.5);
-    EXPECT_EQ(style.GetText3(), "text");
-    EXPECT_EQ(style.GetInteger1(), 3);
-    EXPECT_EQ(style.GetInteger2(), 0);
-    // Written back as "1.1" with both fields.
-    EXPECT_EQ(Store({loaded.get()}), StyleImage("1.1").DWord(0).Word(0x8003).Word(0).Get());
-  }
-}
-
-TEST(MartialArtsStyleArchive, CurrentVersionReadsSelections) {
-  auto loaded = Load(StyleImage("1.1").DWord(5).Word(0x8003).Word(1)
-                         .NewClass("CChar_Skill_MartialArtsStyleSelection")
-                         .DWord(1).DWord(1).DWord(2).DWord(3).DWord(4).Word(0));
-  auto& style = dynamic_cast<CChar_Martial_Arts_Style&>(*loaded);
-  EXPECT_EQ(style.GetInteger2(), 5);
-  ASSERT_EQ(style.GetSelections().GetSize(), 1u);
-  EXPECT_EQ(style.GetSelections().GetAt(0)->GetInteger(3), 4);
 }
 
 // Installs a per-entry calculation for the life of the object.
@@ -283,16 +222,5 @@ TEST_F(StyleOnCharacter, StylePointsAreChargedOnceAndRefunded) {
   }
 }
 
-TEST_F(StyleOnCharacter, StylesGoThroughTheCharacterFile) {
-  m_character.AddStyle(SevenPointStyle());
-  CArchive out;
-  m_character.Serialize(out);
-  const std::vector<uint8_t> bytes = out.TakeBuffer();
-  CArchive in(bytes);
-  CChar_Character loaded;
-  loaded.Serialize(in);
-  EXPECT_EQ(RecordToJson(loaded), RecordToJson(m_character));
-}
-
 }  // namespace
-}  // namespace zulparvo::testing
+}  // namespace zulparvo
