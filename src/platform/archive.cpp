@@ -92,9 +92,15 @@ class ArchiveFields final : public CFieldVisitor {
   void Since(const CSince& since) override {
     switch (since.GetKind()) {
       case CSince::Kind::VersionText: {
+        if (m_ar.IsStoring()) {  // every field of the current version is written
+          m_gate = Gate::All;
+          break;
+        }
         const auto layouts = m_marker.Layouts();
         const auto found = std::find_if(layouts.begin(), layouts.end(),
-                                        [&](const char* text) { return std::strcmp(text, since.GetText()) == 0; });
+                                        [&](const char* text) {
+                                          return text == since.GetText() || std::strcmp(text, since.GetText()) == 0;
+                                        });
         if (found == layouts.end()) {
           throw std::logic_error(std::string(m_object.GetClassName()) + " marks a field with version " +
                                  since.GetText() + ", which its version marker does not list");

@@ -2,7 +2,6 @@
 // equipment lists with the carried weights they give.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,18 +16,16 @@
 #include "model/equipment_melee_weapon.h"
 #include "model/equipment_standard_weapon.h"
 #include "model/note.h"
+#include "model/records.h"
 
-namespace zulparvo {
+namespace zulparvo::testing {
 namespace {
 
 template <class T>
-T Item(const char* name, double weight, int32_t quantity = 1, int32_t carried = 1) {
-  T item;
-  item.SetName(name);
-  item.SetWeight(weight);
-  item.SetQuantity(quantity);
-  item.SetCarriedQuantity(carried);
-  return item;
+T Item(const char* name, double weight, int32_t quantity = 1, int32_t carried = 1, const std::string& more = "") {
+  return Make<T>(R"({"name": ")" + std::string(name) + R"(", "weight": )" + std::to_string(weight) +
+                 R"(, "quantity": )" + std::to_string(quantity) + R"(, "carried_quantity": )" +
+                 std::to_string(carried) + more + "}");
 }
 
 TEST(EquipmentName, ImprovementsFollowTheNameInTheirOrder) {
@@ -48,92 +45,70 @@ TEST(EquipmentName, ImprovementsFollowTheNameInTheirOrder) {
   for (const Case& c : cases) EXPECT_EQ(WithImprovements("Item", c.improvements), c.shown);
 }
 
-// Each class shows the improvements it has, and no others.
+// Each class shows the improvements it has, and no others; the name is looked up again
+// when it changes.
 TEST(EquipmentName, EachClassShowsItsOwnImprovements) {
-  auto armor = Item<CChar_Equipment_Armor>("Leather Armor", 10.0);
-  armor.SetQuality(kQualityFine);
-  armor.SetPDBonus(1);
-  armor.SetDRBonus(2);
-  armor.SetWeightReduction(0.25);
-  EXPECT_EQ(armor.GetDisplayName(), "Leather Armor, fine quality (+1 pd) (+2 dr) (-25.0% wr)");
-  auto spear = Item<CChar_Equipment_MeleeRangedWeapon>("Spear", 4.0);
-  spear.SetQuality(kQualityVeryFine);
-  spear.SetPuissanceBonus(2);
-  spear.SetAccuracyBonus(1);
-  EXPECT_EQ(spear.GetDisplayName(), "Spear, very fine quality (+1 acc) (+2 puis)");
-
-  EXPECT_EQ(Item<CChar_Equipment_Container>("Backpack", 3.0).GetDisplayName(), "Backpack");
-  EXPECT_EQ(Item<CChar_Equipment_Base>("Rope", 3.0).GetDisplayName(), "Rope");
-}
-
-TEST(EquipmentName, NameIsCachedUntilRenamedAndRepeatedCallsAgree) {
-  auto sword = Item<CChar_Equipment_MeleeWeapon>("Sword", 3.0);
-  sword.SetQuality(kQualityFine);
+  const std::string all = R"(, "quality": 2, "pd_bonus": 1, "dr_bonus": 2, "weight_reduction": 0.25)";
+  EXPECT_EQ(Item<CChar_Equipment_Armor>("Mail", 10, 1, 1, all).GetDisplayName(),
+            "Mail, fine quality (+1 pd) (+2 dr) (-25.0% wr)");
+  EXPECT_EQ(Item<CChar_Equipment_MeleeRangedWeapon>("Spear", 4, 1, 1, R"(, "quality": 3, "puissance_bonus": 2,
+            "accuracy_bonus": 1)").GetDisplayName(), "Spear, very fine quality (+1 acc) (+2 puis)");
+  EXPECT_EQ(Item<CChar_Equipment_Container>("Backpack", 3, 1, 1, R"(, "text_1": "x")").GetDisplayName(), "Backpack");
+  EXPECT_EQ(Make<CChar_Equipment_Armor>(R"({"pd_bonus": 2})").GetDisplayName(), " (+2 pd)");
+  auto sword = Item<CChar_Equipment_MeleeWeapon>("Sword", 3, 1, 1, R"(, "quality": 2)");
   EXPECT_EQ(sword.GetDisplayName(), "Sword, fine quality");
   sword.SetName("Broadsword");
   EXPECT_EQ(sword.GetDisplayName(), "Broadsword, fine quality");
-  // Without a name and without reference data only the improvements remain.
-  CChar_Equipment_Armor unnamed;
-  unnamed.SetPDBonus(2);
-  EXPECT_EQ(unnamed.GetDisplayName(), " (+2 pd)");
 }
 
 TEST(EquipmentWeight, ArmorTakesItsReductionOff) {
-  struct Case { double weight, reduction, effective; };
-  for (const Case& c : {Case{20.0, 0.25, 15.0}, Case{8.0, 1.0, 0.0}}) {
-    auto armor = Item<CChar_Equipment_Armor>("Armor", c.weight);
-    armor.SetWeightReduction(c.reduction);
-    EXPECT_DOUBLE_EQ(armor.GetEffectiveWeight(), c.effective) << c.weight << " " << c.reduction;
-    auto barding = Item<CChar_Equipment_Barding>("Barding", c.weight);
-    barding.SetWeightReduction(c.reduction);
-    EXPECT_DOUBLE_EQ(barding.GetEffectiveWeight(), c.effective);
+  struct Case { double weight; const char* reduction; double effective; };
+  for (const Case& c : {Case{20.0, R"(, "weight_reduction": 0.25)", 15.0}, Case{8.0, R"(, "weight_reduction": 1)", 0.0}}) {
+    EXPECT_DOUBLE_EQ(Item<CChar_Equipment_Armor>("Armor", c.weight, 1, 1, c.reduction).GetEffectiveWeight(), c.effective);
+    EXPECT_DOUBLE_EQ(Item<CChar_Equipment_Barding>("Barding", c.weight, 1, 1, c.reduction).GetEffectiveWeight(),
+                     c.effective);
   }
   EXPECT_DOUBLE_EQ(Item<CChar_Equipment_RangedWeapon>("Bow", 2.5).GetEffectiveWeight(), 2.5);
   EXPECT_DOUBLE_EQ(Item<CChar_Equipment_Container>("Sack", 0.5).GetEffectiveWeight(), 0.5);
 }
 
-// A change to one field of a weapon-armor pair: whether the records then still count as
+// A change to one field of an armor and of a weapon: whether they then still count as
 // the same item, armor and weapon. Improvements tell armor and weapons apart, not items.
 TEST(EquipmentIdentity, EachFieldCountsOrNot) {
   struct Case {
-    const char* field;
-    std::function<void(CChar_Equipment_Armor&, CChar_Equipment_StandardWeapon&)> change;
-    bool sameItem, sameArmor, sameWeapon;
-  };
-  const auto both = [](auto set) {
-    return [set](CChar_Equipment_Armor& a, CChar_Equipment_StandardWeapon& w) { set(a), set(w); };
+    const char* change;
+    bool armorOnly, weaponOnly, sameItem, sameKind;
   };
   const Case cases[] = {
-      {"nothing", both([](CChar_Equipment_Base&) {}), true, true, true},
-      {"identifier", both([](CChar_Equipment_Base& i) { i.SetIdentifier(8); }), false, false, false},
-      {"name", both([](CChar_Equipment_Base& i) { i.SetName("Other"); }), false, false, false},
-      {"text 1", both([](CChar_Equipment_Base& i) { i.SetText1("x"); }), false, false, false},
-      {"integer 3", both([](CChar_Equipment_Base& i) { i.SetInteger3(1); }), false, false, false},
-      {"text 4", both([](CChar_Equipment_Base& i) { i.SetText4("x"); }), false, false, false},
-      {"quantity", both([](CChar_Equipment_Base& i) { i.SetQuantity(5); }), true, true, true},
-      {"weight", both([](CChar_Equipment_Base& i) { i.SetWeight(9.0); }), true, true, true},
-      {"text 2", both([](CChar_Equipment_Base& i) { i.SetText2("x"); }), true, true, true},
-      {"excluded flag", both([](CChar_Equipment_Base& i) { i.SetExcludedFlag(1); }), true, true, true},
-      {"pd", [](auto& a, auto&) { a.SetPDBonus(1); }, true, false, true},
-      {"dr", [](auto& a, auto&) { a.SetDRBonus(1); }, true, false, true},
-      {"reduction", [](auto& a, auto&) { a.SetWeightReduction(1e-9); }, true, false, true},
-      {"armor quality", [](auto& a, auto&) { a.SetQuality(kQualityFine); }, true, false, true},
-      {"worn", [](auto& a, auto&) { a.SetWornFlag(1); }, true, true, true},
-      {"weapon quality", [](auto&, auto& w) { w.SetQuality(kQualityCheap); }, true, true, false},
-      {"puissance", [](auto&, auto& w) { w.SetPuissanceBonus(1); }, true, true, false},
-      {"accuracy", [](auto&, auto& w) { w.SetAccuracyBonus(1); }, true, true, false},
-      {"integer 4", [](auto&, auto& w) { w.SetInteger4(3); }, true, true, true},
+      {R"({"identifier": 8})", false, false, false, false}, {R"({"name": "Other"})", false, false, false, false},
+      {R"({"text_1": "x"})", false, false, false, false},   {R"({"integer_3": 1})", false, false, false, false},
+      {R"({"text_4": "x"})", false, false, false, false},   {R"({"text_3": "x"})", false, false, false, false},
+      {R"({"quantity": 5})", false, false, true, true},     {R"({"weight": 9})", false, false, true, true},
+      {R"({"text_2": "x"})", false, false, true, true},     {R"({"excluded_flag": 1})", false, false, true, true},
+      {R"({"quality": 1})", false, false, true, false},     {R"({"pd_bonus": 1})", true, false, true, false},
+      {R"({"dr_bonus": 1})", true, false, true, false},     {R"({"weight_reduction": 1e-9})", true, false, true, false},
+      {R"({"worn_flag": 1})", true, false, true, true},     {R"({"puissance_bonus": 1})", false, true, true, false},
+      {R"({"accuracy_bonus": 1})", false, true, true, false}, {R"({"integer_4": 3})", false, true, true, true},
+  };
+  const auto changed = [](auto record, const char* change) {
+    Json json = RecordToJson(record);
+    json.merge_patch(Json::parse(change));
+    return static_cast<decltype(record)&>(*RecordFromJson(json, decltype(record)::ThisClass()));
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.field);
+    SCOPED_TRACE(c.change);
     const auto armor = Item<CChar_Equipment_Armor>("Shield", 5.0);
     const auto weapon = Item<CChar_Equipment_StandardWeapon>("Shield", 5.0);
-    auto otherArmor = armor;
-    auto otherWeapon = weapon;
-    c.change(otherArmor, otherWeapon);
-    EXPECT_EQ(armor.IsSameItem(otherArmor) && weapon.IsSameItem(otherWeapon), c.sameItem);
-    EXPECT_EQ(armor.IsSameArmor(otherArmor), c.sameArmor);
-    EXPECT_EQ(weapon.IsSameWeapon(otherWeapon), c.sameWeapon);
+    if (!c.weaponOnly) {
+      const auto other = changed(armor, c.change);
+      EXPECT_EQ(armor.IsSameItem(other), c.sameItem);
+      EXPECT_EQ(armor.IsSameArmor(other), c.sameKind);
+    }
+    if (!c.armorOnly) {
+      const auto other = changed(weapon, c.change);
+      EXPECT_EQ(weapon.IsSameItem(other), c.sameItem);
+      EXPECT_EQ(weapon.IsSameWeapon(other), c.sameKind);
+    }
   }
   // Records of different classes with the same identity fields are the same item.
   EXPECT_TRUE(Item<CChar_Equipment_Base>("Rope", 1.0).IsSameItem(Item<CChar_Equipment_Container>("Rope", 2.0)));
@@ -154,16 +129,13 @@ TEST(EquipmentContainer, ContentsWeightsCountQuantitiesAndInnerContainers) {
   EXPECT_DOUBLE_EQ(backpack.GetContentsWeight(), 2 * 3.0 + 1 * 1.0 + 4.0);
   EXPECT_DOUBLE_EQ(backpack.GetFlatContentsWeight(), 2 * 3.0 + 1 * 1.0);
   // Armor inside counts with its reduction.
-  auto armor = Item<CChar_Equipment_Armor>("Spare Mail", 20.0, 1);
-  armor.SetWeightReduction(0.25);
-  backpack.AddItem(armor);
+  backpack.AddItem(Item<CChar_Equipment_Armor>("Spare Mail", 20.0, 1, 1, R"(, "weight_reduction": 0.25)"));
   EXPECT_DOUBLE_EQ(backpack.GetFlatContentsWeight(), 7.0 + 15.0);
 }
 
 TEST(EquipmentContainer, ItemsAreFiledAsCopiesOfTheirClass) {
   CChar_Equipment_Container backpack = Backpack();
-  auto barding = Item<CChar_Equipment_Barding>("Barding", 30.0);
-  backpack.AddItem(barding);
+  backpack.AddItem(Item<CChar_Equipment_Barding>("Barding", 30.0));
   backpack.AddItem(Item<CChar_Equipment_MeleeWeapon>("Dagger", 1.0));
   const auto& contents = backpack.GetContents();
   ASSERT_EQ(contents.GetSize(), 4u);
@@ -215,19 +187,14 @@ TEST(CharacterEquipment, AddOperationsFileCopiesAndChargeNothing) {
 
 TEST(CharacterEquipment, CarriedWeightsCountCarriedQuantitiesAndLeaveExcludedItemsOutOfTheSecond) {
   CChar_Character character;
-  auto armor = Item<CChar_Equipment_Armor>("Mail", 20.0, 1, 1);
-  armor.SetWeightReduction(0.25);
-  character.AddArmor(armor);  // 15.0
-  auto tent = Item<CChar_Equipment_Base>("Tent", 2.0, 5, 3);
-  tent.SetExcludedFlag(1);
-  character.AddEquipment(tent);  // 6.0, first sum only
+  character.AddArmor(Item<CChar_Equipment_Armor>("Mail", 20.0, 1, 1, R"(, "weight_reduction": 0.25)"));  // 15.0
+  character.AddEquipment(Item<CChar_Equipment_Base>("Tent", 2.0, 5, 3, R"(, "excluded_flag": 1)"));  // 6.0, sum 1
   // 2.0 for the backpack and 7.0 for its contents, without the coins in the pouch.
   auto backpack = Backpack();
   backpack.SetCarriedQuantity(1);
   character.AddEquipment(backpack);
   character.AddWeapon(Item<CChar_Equipment_MeleeWeapon>("Axe", 4.0, 3, 2));  // 8.0
-  auto cart = Item<CChar_Equipment_Container>("Cart", 100.0, 1, 0);  // not carried; what it holds is
-  cart.SetExcludedFlag(1);
+  auto cart = Item<CChar_Equipment_Container>("Cart", 100.0, 1, 0, R"(, "excluded_flag": 1)");  // its load counts
   cart.AddItem(Item<CChar_Equipment_Base>("Barrel", 10.0, 2, 0));
   character.AddEquipment(cart);
 
@@ -246,4 +213,4 @@ TEST(CharacterEquipment, CarriedWeightsCountCarriedQuantitiesAndLeaveExcludedIte
 }
 
 }  // namespace
-}  // namespace zulparvo
+}  // namespace zulparvo::testing

@@ -8,26 +8,23 @@
 #include <vector>
 
 #include "model/character.h"
+#include "model/records.h"
 #include "platform/profile.h"
 
-namespace zulparvo {
+namespace zulparvo::testing {
 namespace {
 
-CChar_Skill_MartialArtsSkill Skill(int32_t identifier, double points, int32_t skillType = 0) {
-  CChar_Skill_MartialArtsSkill skill;
-  skill.SetIdentifier(identifier);
-  skill.SetBookCode("B05");
-  skill.SetPoints(points);
-  skill.SetSkillType(skillType);
-  return skill;
+std::string Fields(int32_t identifier, double points, const std::string& more = "") {
+  return R"({"book_code": "B05", "identifier": )" + std::to_string(identifier) + R"(, "points": )" +
+         std::to_string(points) + more + "}";
 }
 
-CChar_Skill_MartialArtsManeuver Maneuver(int32_t identifier, double points) {
-  CChar_Skill_MartialArtsManeuver maneuver;
-  maneuver.SetIdentifier(identifier);
-  maneuver.SetBookCode("B05");
-  maneuver.SetPoints(points);
-  return maneuver;
+CChar_Skill_MartialArtsSkill Skill(int32_t identifier, double points, int32_t skillType = 0) {
+  return Make<CChar_Skill_MartialArtsSkill>(Fields(identifier, points, R"(, "skill_type": )" + std::to_string(skillType)));
+}
+
+CChar_Skill_MartialArtsManeuver Maneuver(int32_t identifier, double points, const std::string& more = "") {
+  return Make<CChar_Skill_MartialArtsManeuver>(Fields(identifier, points, more));
 }
 
 // Two primary skills of 2 and 4 points and a maneuver of 1 point.
@@ -108,11 +105,8 @@ class StyleRecalculation : public ::testing::Test {
   // A maneuver based on what its default fields name.
   static CChar_Skill_MartialArtsManeuver Based(int32_t identifier, int32_t source, const char* text1,
                                                const char* text2) {
-    CChar_Skill_MartialArtsManeuver maneuver = Maneuver(identifier, 0.0);
-    maneuver.SetDefaultSourceIdentifier(source);
-    maneuver.SetDefaultText1(text1);
-    maneuver.SetDefaultText2(text2);
-    return maneuver;
+    return Maneuver(identifier, 0.0, R"(, "default_source_identifier": )" + std::to_string(source) +
+                                         R"(, "default_text_1": ")" + text1 + R"(", "default_text_2": ")" + text2 + "\"");
   }
 
   CChar_Character m_character;
@@ -223,4 +217,4 @@ TEST_F(StyleOnCharacter, StylePointsAreChargedOnceAndRefunded) {
 }
 
 }  // namespace
-}  // namespace zulparvo
+}  // namespace zulparvo::testing
