@@ -65,13 +65,6 @@ TEST(AdDisadCost, RecomputeCost) {
   }
 }
 
-TEST(AdDisadCost, ChargedAmountAddsExtraCost) {
-  CChar_Ad_Disad record(1, 10.0, "Test", "B05", 0, "", "AD");
-  record.RecomputeCost();
-  record.SetExtraCost(-5.0);
-  EXPECT_DOUBLE_EQ(record.GetCostWithExtra(), 5.0);
-}
-
 TEST(AdDisadCost, LevelsFromCost) {
   constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
   constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -136,11 +129,6 @@ TEST(AdDisadDisplayName, CacheFollowsTheLevel) {
   EXPECT_EQ(record.GetDisplayName(), "Keen Ears  (+3)");
   record.SetLevel(0);
   EXPECT_EQ(record.GetDisplayName(), "Keen Ears (+1)");
-}
-
-TEST(AdDisadDisplayName, WithoutDescriptionOrReferenceNameItIsEmpty) {
-  CChar_Ad_Disad record;
-  EXPECT_EQ(record.GetDisplayName(), "");
 }
 
 TEST(EnhancementLimitation, TypeBySignOfValue) {

@@ -51,30 +51,7 @@ TEST(MartialArtsStyle, PointsAreTheSumOfTheEntries) {
   EXPECT_DOUBLE_EQ(style.GetPoints(), 6.0);
 }
 
-TEST(MartialArtsStyle, EntriesGoOnlyIntoTheirKindOfCategory) {
-  CChar_Martial_Arts_Style style;
-  style.SetName("Judo");
-  for (std::size_t i = 0; i < kStyleCategoryCount; ++i) {
-    const auto category = static_cast<StyleCategory>(i);
-    SCOPED_TRACE(CChar_Martial_Arts_Style::CategoryTag(category));
-    const bool maneuvers = CChar_Martial_Arts_Style::HoldsManeuvers(category);
-    EXPECT_EQ(style.AddSkill(category, Skill(1, 1.0)), maneuvers ? 0 : 1);
-    EXPECT_EQ(style.AddManeuver(category, Maneuver(2, 1.0)), maneuvers ? 1 : 0);
-    ASSERT_EQ(style.GetEntryCount(category), 1u);
-    CChar_Skill_Base* entry = style.GetEntryAt(category, 0);
-    EXPECT_EQ(entry->GetType(), maneuvers ? "MAM" : "MAS");
-    const CString& styleName = maneuvers ? static_cast<CChar_Skill_MartialArtsManeuver*>(entry)->GetStyleName()
-                                         : static_cast<CChar_Skill_MartialArtsSkill*>(entry)->GetStyleName();
-    EXPECT_EQ(styleName, "Judo");
-  }
-}
-
-TEST(MartialArtsStyle, CategoryTagsAndPrompts) {
-  EXPECT_EQ(CChar_Martial_Arts_Style::CategoryFromTag("MAS-MANEVUER"), StyleCategory::Maneuver);
-  EXPECT_EQ(CChar_Martial_Arts_Style::CategoryFromTag("MAS-CINEMATIC_MANEUVER"), StyleCategory::CinematicManeuver);
-  for (const char* tag : {"MAS-MANEUVER", "mas-primary", "", "MAS"}) {
-    EXPECT_FALSE(CChar_Martial_Arts_Style::CategoryFromTag(tag)) << tag;
-  }
+TEST(MartialArtsStyle, SelectionPrompts) {
   const std::vector<std::pair<int, const char*>> prompts{
       {0, ""}, {1, "Select Primary Skill"}, {6, "Select Cinematic Maneuver"}, {7, ""}, {-1, ""}};
   for (const auto& [kind, prompt] : prompts) EXPECT_EQ(CChar_Martial_Arts_Style::GetSelectionPrompt(kind), prompt);

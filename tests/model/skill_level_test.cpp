@@ -71,14 +71,6 @@ TEST(SkillLevel, TableByCodePointsAndMode) {
   }
 }
 
-TEST(SkillLevel, ComputeLevelClearsTheBonus) {
-  CChar_Skill_Base skill = MakeSkill(kPE, 8);
-  skill.SetBonus(3);
-  skill.ComputeLevel(0, kST, kDX, kIQ, kHT);
-  EXPECT_EQ(skill.GetBonus(), 0);
-  EXPECT_EQ(skill.GetTotalLevel(), 15);
-}
-
 // Points from a damaged file may be any real; the whole part is taken within the range
 // of an integer and the level saturates instead of overflowing.
 TEST(SkillLevel, OutlandishPointsAndAttributesStayDefined) {

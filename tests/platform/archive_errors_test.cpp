@@ -75,17 +75,6 @@ TEST(ArchiveErrors, EachFaultIsNamedWithItsPlace) {
   }
 }
 
-TEST(ArchiveErrors, TruncatedAtEveryLength) {
-  TestRecord record(7, "seven");
-  record.m_child = std::make_unique<TestRecord>(8, std::string(300, 'c'));
-  record.m_children.Add(std::make_unique<TestRecord>(9, "nine"));
-  const std::vector<uint8_t> good = Store({&record});
-  for (std::size_t length = 0; length < good.size(); ++length) {
-    const std::vector<uint8_t> cut(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(length));
-    EXPECT_LE(ReadError(cut).GetOffset(), length);
-  }
-}
-
 // Back-references are read again from their bytes; a file that multiplies copies
 // through nested lists is refused long before the copies exhaust memory.
 TEST(ArchiveErrors, CopiesOfCopiesAreBounded) {
