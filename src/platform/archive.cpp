@@ -398,8 +398,8 @@ const CArchive::LoadEntry& CArchive::ExistingObject(std::size_t index, std::size
 }
 
 std::size_t CArchive::Register(LoadEntry entry) {
-  // Read again, the bytes give the classes and objects the indexes they had.
-  if (m_againIndex != 0) return m_againIndex++;
+  // Read again, the bytes name the classes and objects by the indexes they already have.
+  if (m_readingAgain) return 0;
   m_loadMap.push_back(entry);
   return m_loadMap.size() - 1;
 }
@@ -465,7 +465,7 @@ void CArchive::ReadObjectData(CObject& object, std::size_t index, std::size_t ta
   const DepthGuard depth(*this, tagOffset);
   const std::size_t start = m_position;
   object.Serialize(*this);
-  if (m_againIndex == 0) {
+  if (!m_readingAgain) {
     LoadEntry& entry = m_loadMap[index];
     entry.complete = true;
     entry.dataStart = start;
@@ -490,17 +490,17 @@ void CArchive::ReadAgain(CObject& object, std::size_t index, std::size_t tagOffs
   ChargeCopy(entry.dataEnd - entry.dataStart, tagOffset);
   const DepthGuard depth(*this, tagOffset);
   const std::size_t position = std::exchange(m_position, entry.dataStart);
-  const std::size_t againIndex = std::exchange(m_againIndex, index + 1);
+  const bool readingAgain = std::exchange(m_readingAgain, true);
   try {
     object.Serialize(*this);
   } catch (const CArchiveException& error) {
     // The bytes read again were read well the first time: the fault (too deep, too
     // many copies) lies in the reference that asked for the copy.
-    if (againIndex != 0) throw;
+    if (readingAgain) throw;
     FailAt(error.GetMessage(), tagOffset);
   }
   m_position = position;
-  m_againIndex = againIndex;
+  m_readingAgain = readingAgain;
 }
 
 std::unique_ptr<CObject> CArchive::ReadReferenced(const Reference& reference, std::size_t tagOffset) {

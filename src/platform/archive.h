@@ -182,9 +182,8 @@ class CArchive {
   uint32_t m_nextIndex = 1;
   std::unordered_map<const void*, uint32_t> m_storeMap;  // classes and objects written
   std::vector<LoadEntry> m_loadMap;                      // index 0 stands for no object
-  // While an earlier object is read again for a copy: the index that the next class or
-  // object of its bytes had the first time; 0 otherwise.
-  std::size_t m_againIndex = 0;
+  // An earlier object's bytes are being read again for a copy.
+  bool m_readingAgain = false;
   int m_depth = 0;
   // Bytes read plus the bytes read again for copies, and the limit on it.
   std::size_t m_materialised = 0;
