@@ -141,7 +141,7 @@ class CArchive {
   void Exchange(CObArray& list);
   void Exchange(CStringArray& list);
   // A single record of `required` or a subclass (any class when null), or none; never
-  // a list. `place` names the slot in errors ("skill_slot_1", "element 3 of a list").
+  // a list. `place` names the slot in errors ("skill_slot_1", "an element of a list").
   void ExchangeRecord(std::unique_ptr<CObject>& record, const CRuntimeClass* required, std::string_view place);
   // The outermost object's own data, without an object reference before it (a
   // character file holds its character so); it counts as one level of nesting.

@@ -66,9 +66,9 @@ class CSince {
  public:
   enum class Kind { VersionText, ClassVersion, WrittenOnly, Never };
   // From that version text of the level's marker on.
-  constexpr CSince(const char* versionText) : m_kind(Kind::VersionText), m_text(versionText) {}  // NOLINT
+  constexpr CSince(const char* versionText) : m_kind(Kind::VersionText), m_text(versionText) {}  // NOLINT: Since("2.1")
   // From that class version on.
-  constexpr CSince(int32_t classVersion) : m_kind(Kind::ClassVersion), m_classVersion(classVersion) {}  // NOLINT
+  constexpr CSince(int32_t classVersion) : m_kind(Kind::ClassVersion), m_classVersion(classVersion) {}  // NOLINT: Since(2)
   // Written, but never read back.
   static constexpr CSince WrittenOnly() { return CSince(Kind::WrittenOnly); }
   // Not in the binary form at all.
@@ -98,10 +98,11 @@ class CFieldVisitor {
   virtual void Object(std::string_view key, std::unique_ptr<CObject>& value,
                       const CRuntimeClass* required) = 0;
 
-  // A class level begins; its fields are stored all, from version marks on (Since).
+  // A class level begins, led in the binary form by its version marker; its fields up
+  // to the first Since mark are in every version.
   virtual void Version(const CVersionMarker& /*marker*/) {}
-  // The fields after this mark, up to the next mark or the next level, are stored from
-  // the given version of the level's marker on.
+  // The fields after this mark, up to the next mark or the next level, are in the
+  // binary form from the given version of the level's marker on.
   virtual void Since(const CSince& /*since*/) {}
 };
 

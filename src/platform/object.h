@@ -97,7 +97,8 @@ class COwnedRecord : public std::unique_ptr<CObject> {
 };
 
 // A member that a copy of its owner does not take over, such as a cache or a log: the
-// copy starts with T's default, and assigning an owner resets it.
+// copy starts with T's default, and copying an owner over another resets it. A move
+// keeps it.
 template <class T>
 class CTransient {
  public:
@@ -107,6 +108,8 @@ class CTransient {
     m_value = T();
     return *this;
   }
+  CTransient(CTransient&&) noexcept = default;
+  CTransient& operator=(CTransient&&) noexcept = default;
   ~CTransient() = default;
 
   T& operator*() { return m_value; }

@@ -20,7 +20,7 @@ namespace zulparvo::testing {
 namespace {
 
 CChar_Ad_Disad Record(double cost, const char* description = "Record") {
-  return Make<CChar_Ad_Disad>(R"({"cost": )" + std::to_string(cost) + R"(, "description": ")" + description + "\"}");
+  return Make<CChar_Ad_Disad>({{"cost", cost}, {"description", description}});
 }
 
 // What adding a record charges (points available to points spent) and removing it gives
@@ -33,7 +33,6 @@ TEST(CharacterPoints, AddingChargesAndRemovingRefunds) {
     double charged;  // by adding; removing always gives back the record's cost or points
     double refunded;
   };
-  const auto skill = [](const char* json) { return Make<CChar_Skill_Base>(json); };
   const Case cases[] = {
       {"AD", [](auto& c) { EXPECT_EQ(c.AddAdDisad("AD", Record(10)), 1); }, CharacterList::Advantages, 10, 10},
       {"RACAD", [](auto& c) { c.AddAdDisad("RACAD", Record(10)); }, CharacterList::Advantages, 10, 10},
@@ -42,18 +41,18 @@ TEST(CharacterPoints, AddingChargesAndRemovingRefunds) {
       {"SUPER-AD", [](auto& c) { c.AddAdDisad("SUPER-AD", Record(30)); }, CharacterList::SuperAdvantages, 30, 30},
       {"SUPER-DISAD", [](auto& c) { c.AddAdDisad("SUPER-DISAD", Record(-3)); }, CharacterList::SuperDisadvantages, -3,
        -3},
-      {"extra cost", [](auto& c) { c.AddAdDisad("AD", Make<CChar_Ad_Disad>(R"({"cost": 10, "extra_cost": 2.5})")); },
+      {"extra cost", [](auto& c) { c.AddAdDisad("AD", Make<CChar_Ad_Disad>({{"cost", 10}, {"extra_cost", 2.5}})); },
        CharacterList::Advantages, 12.5, 12.5},
       {"new record", [](auto& c) { EXPECT_EQ(c.AddNewAdDisad("RACDISAD", 42, -15, "Bad Sight", "B01", 7, "x", 2), 1); },
        CharacterList::Disadvantages, -15, -15},
-      {"skill", [&](auto& c) { EXPECT_TRUE(c.AddSkillFamilyRecord(skill(R"({"points": 4})"), "", -1)); },
+      {"skill", [](auto& c) { EXPECT_TRUE(c.AddSkillFamilyRecord(Make<CChar_Skill_Base>({{"points", 4}}), "", -1)); },
        CharacterList::Skills, 0, 4},
-      {"spell", [](auto& c) { c.AddSkillFamilyRecord(Make<CChar_Skill_Spell>(R"({"points": 2})"), "", -1); },
+      {"spell", [](auto& c) { c.AddSkillFamilyRecord(Make<CChar_Skill_Spell>({{"points", 2}}), "", -1); },
        CharacterList::Spells, 0, 2},
       {"heading", [](auto& c) { c.AddHeading(CChar_Skill_Heading()); }, CharacterList::Skills, 0, 0},
-      {"older skill", [](auto& c) { c.AddOlderSkill(Make<CChar_Skill>(R"({"points": 3})")); },
+      {"older skill", [](auto& c) { c.AddOlderSkill(Make<CChar_Skill>({{"points", 3}})); },
        CharacterList::OlderSkills, 3, 3},
-      {"armor", [](auto& c) { c.AddArmor(Make<CChar_Equipment_Armor>(R"({"weight": 3})")); }, CharacterList::Armor,
+      {"armor", [](auto& c) { c.AddArmor(Make<CChar_Equipment_Armor>({{"weight", 3}})); }, CharacterList::Armor,
        0, 0},
   };
   for (const Case& c : cases) {

@@ -22,10 +22,9 @@ namespace zulparvo::testing {
 namespace {
 
 template <class T>
-T Item(const char* name, double weight, int32_t quantity = 1, int32_t carried = 1, const std::string& more = "") {
-  return Make<T>(R"({"name": ")" + std::string(name) + R"(", "weight": )" + std::to_string(weight) +
-                 R"(, "quantity": )" + std::to_string(quantity) + R"(, "carried_quantity": )" +
-                 std::to_string(carried) + more + "}");
+T Item(const char* name, double weight, int32_t quantity = 1, int32_t carried = 1, Json more = Json::object()) {
+  more.update({{"name", name}, {"weight", weight}, {"quantity", quantity}, {"carried_quantity", carried}});
+  return Make<T>(more);
 }
 
 TEST(EquipmentName, ImprovementsFollowTheNameInTheirOrder) {
@@ -48,24 +47,26 @@ TEST(EquipmentName, ImprovementsFollowTheNameInTheirOrder) {
 // Each class shows the improvements it has, and no others; the name is looked up again
 // when it changes.
 TEST(EquipmentName, EachClassShowsItsOwnImprovements) {
-  const std::string all = R"(, "quality": 2, "pd_bonus": 1, "dr_bonus": 2, "weight_reduction": 0.25)";
+  const Json all = {{"quality", 2}, {"pd_bonus", 1}, {"dr_bonus", 2}, {"weight_reduction", 0.25}};
   EXPECT_EQ(Item<CChar_Equipment_Armor>("Mail", 10, 1, 1, all).GetDisplayName(),
             "Mail, fine quality (+1 pd) (+2 dr) (-25.0% wr)");
-  EXPECT_EQ(Item<CChar_Equipment_MeleeRangedWeapon>("Spear", 4, 1, 1, R"(, "quality": 3, "puissance_bonus": 2,
-            "accuracy_bonus": 1)").GetDisplayName(), "Spear, very fine quality (+1 acc) (+2 puis)");
-  EXPECT_EQ(Item<CChar_Equipment_Container>("Backpack", 3, 1, 1, R"(, "text_1": "x")").GetDisplayName(), "Backpack");
-  EXPECT_EQ(Make<CChar_Equipment_Armor>(R"({"pd_bonus": 2})").GetDisplayName(), " (+2 pd)");
-  auto sword = Item<CChar_Equipment_MeleeWeapon>("Sword", 3, 1, 1, R"(, "quality": 2)");
+  const Json weapon = {{"quality", 3}, {"puissance_bonus", 2}, {"accuracy_bonus", 1}};
+  EXPECT_EQ(Item<CChar_Equipment_MeleeRangedWeapon>("Spear", 4, 1, 1, weapon).GetDisplayName(),
+            "Spear, very fine quality (+1 acc) (+2 puis)");
+  EXPECT_EQ(Item<CChar_Equipment_Container>("Backpack", 3, 1, 1, {{"text_1", "x"}}).GetDisplayName(), "Backpack");
+  EXPECT_EQ(Make<CChar_Equipment_Armor>({{"pd_bonus", 2}}).GetDisplayName(), " (+2 pd)");
+  auto sword = Item<CChar_Equipment_MeleeWeapon>("Sword", 3, 1, 1, {{"quality", 2}});
   EXPECT_EQ(sword.GetDisplayName(), "Sword, fine quality");
   sword.SetName("Broadsword");
   EXPECT_EQ(sword.GetDisplayName(), "Broadsword, fine quality");
 }
 
 TEST(EquipmentWeight, ArmorTakesItsReductionOff) {
-  struct Case { double weight; const char* reduction; double effective; };
-  for (const Case& c : {Case{20.0, R"(, "weight_reduction": 0.25)", 15.0}, Case{8.0, R"(, "weight_reduction": 1)", 0.0}}) {
-    EXPECT_DOUBLE_EQ(Item<CChar_Equipment_Armor>("Armor", c.weight, 1, 1, c.reduction).GetEffectiveWeight(), c.effective);
-    EXPECT_DOUBLE_EQ(Item<CChar_Equipment_Barding>("Barding", c.weight, 1, 1, c.reduction).GetEffectiveWeight(),
+  struct Case { double weight, reduction, effective; };
+  for (const Case& c : {Case{20.0, 0.25, 15.0}, Case{8.0, 1.0, 0.0}}) {
+    const Json reduction = {{"weight_reduction", c.reduction}};
+    EXPECT_DOUBLE_EQ(Item<CChar_Equipment_Armor>("Armor", c.weight, 1, 1, reduction).GetEffectiveWeight(), c.effective);
+    EXPECT_DOUBLE_EQ(Item<CChar_Equipment_Barding>("Barding", c.weight, 1, 1, reduction).GetEffectiveWeight(),
                      c.effective);
   }
   EXPECT_DOUBLE_EQ(Item<CChar_Equipment_RangedWeapon>("Bow", 2.5).GetEffectiveWeight(), 2.5);
@@ -129,7 +130,7 @@ TEST(EquipmentContainer, ContentsWeightsCountQuantitiesAndInnerContainers) {
   EXPECT_DOUBLE_EQ(backpack.GetContentsWeight(), 2 * 3.0 + 1 * 1.0 + 4.0);
   EXPECT_DOUBLE_EQ(backpack.GetFlatContentsWeight(), 2 * 3.0 + 1 * 1.0);
   // Armor inside counts with its reduction.
-  backpack.AddItem(Item<CChar_Equipment_Armor>("Spare Mail", 20.0, 1, 1, R"(, "weight_reduction": 0.25)"));
+  backpack.AddItem(Item<CChar_Equipment_Armor>("Spare Mail", 20.0, 1, 1, {{"weight_reduction", 0.25}}));
   EXPECT_DOUBLE_EQ(backpack.GetFlatContentsWeight(), 7.0 + 15.0);
 }
 
@@ -187,14 +188,14 @@ TEST(CharacterEquipment, AddOperationsFileCopiesAndChargeNothing) {
 
 TEST(CharacterEquipment, CarriedWeightsCountCarriedQuantitiesAndLeaveExcludedItemsOutOfTheSecond) {
   CChar_Character character;
-  character.AddArmor(Item<CChar_Equipment_Armor>("Mail", 20.0, 1, 1, R"(, "weight_reduction": 0.25)"));  // 15.0
-  character.AddEquipment(Item<CChar_Equipment_Base>("Tent", 2.0, 5, 3, R"(, "excluded_flag": 1)"));  // 6.0, sum 1
+  character.AddArmor(Item<CChar_Equipment_Armor>("Mail", 20.0, 1, 1, {{"weight_reduction", 0.25}}));  // 15.0
+  character.AddEquipment(Item<CChar_Equipment_Base>("Tent", 2.0, 5, 3, {{"excluded_flag", 1}}));  // 6.0, sum 1
   // 2.0 for the backpack and 7.0 for its contents, without the coins in the pouch.
   auto backpack = Backpack();
   backpack.SetCarriedQuantity(1);
   character.AddEquipment(backpack);
   character.AddWeapon(Item<CChar_Equipment_MeleeWeapon>("Axe", 4.0, 3, 2));  // 8.0
-  auto cart = Item<CChar_Equipment_Container>("Cart", 100.0, 1, 0, R"(, "excluded_flag": 1)");  // its load counts
+  auto cart = Item<CChar_Equipment_Container>("Cart", 100.0, 1, 0, {{"excluded_flag", 1}});  // its load counts
   cart.AddItem(Item<CChar_Equipment_Base>("Barrel", 10.0, 2, 0));
   character.AddEquipment(cart);
 

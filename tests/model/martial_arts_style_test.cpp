@@ -14,17 +14,17 @@
 namespace zulparvo::testing {
 namespace {
 
-std::string Fields(int32_t identifier, double points, const std::string& more = "") {
-  return R"({"book_code": "B05", "identifier": )" + std::to_string(identifier) + R"(, "points": )" +
-         std::to_string(points) + more + "}";
+Json Fields(int32_t identifier, double points, Json more = Json::object()) {
+  more.update({{"book_code", "B05"}, {"identifier", identifier}, {"points", points}});
+  return more;
 }
 
 CChar_Skill_MartialArtsSkill Skill(int32_t identifier, double points, int32_t skillType = 0) {
-  return Make<CChar_Skill_MartialArtsSkill>(Fields(identifier, points, R"(, "skill_type": )" + std::to_string(skillType)));
+  return Make<CChar_Skill_MartialArtsSkill>(Fields(identifier, points, {{"skill_type", skillType}}));
 }
 
-CChar_Skill_MartialArtsManeuver Maneuver(int32_t identifier, double points, const std::string& more = "") {
-  return Make<CChar_Skill_MartialArtsManeuver>(Fields(identifier, points, more));
+CChar_Skill_MartialArtsManeuver Maneuver(int32_t identifier, double points, Json more = Json::object()) {
+  return Make<CChar_Skill_MartialArtsManeuver>(Fields(identifier, points, std::move(more)));
 }
 
 // Two primary skills of 2 and 4 points and a maneuver of 1 point.
@@ -82,8 +82,8 @@ class StyleRecalculation : public ::testing::Test {
   // A maneuver based on what its default fields name.
   static CChar_Skill_MartialArtsManeuver Based(int32_t identifier, int32_t source, const char* text1,
                                                const char* text2) {
-    return Maneuver(identifier, 0.0, R"(, "default_source_identifier": )" + std::to_string(source) +
-                                         R"(, "default_text_1": ")" + text1 + R"(", "default_text_2": ")" + text2 + "\"");
+    return Maneuver(identifier, 0.0,
+                    {{"default_source_identifier", source}, {"default_text_1", text1}, {"default_text_2", text2}});
   }
 
   CChar_Character m_character;

@@ -7,12 +7,16 @@
 
 namespace zulparvo::testing {
 
-// A record of class T with the fields of the JSON object ("{}" for the defaults).
+// A record of class T with the fields of the JSON object (none: the defaults).
 template <class T>
-T Make(const std::string& fields = "{}") {
-  Json json = Json::parse(fields);
-  json["class"] = T::ThisClass()->m_lpszClassName;
-  return static_cast<T&>(*RecordFromJson(json, T::ThisClass()));
+T Make(Json fields = Json::object()) {
+  fields["class"] = T::ThisClass()->m_lpszClassName;
+  return static_cast<T&>(*RecordFromJson(fields, T::ThisClass()));
+}
+
+template <class T>
+T Make(const std::string& fields) {
+  return Make<T>(Json::parse(fields));
 }
 
 }  // namespace zulparvo::testing
