@@ -380,7 +380,7 @@ std::unique_ptr<CChar_Character> MakeCharacter(const Json& script, const fs::pat
   } catch (const JsonError& error) {
     throw ScriptError(std::string("\"character\": ") + error.what());
   }
-  return std::make_unique<CChar_Character>();
+  return std::make_unique<CChar_Character>(StartingPoints(GetAppProfile()));
 }
 
 Json MessagesToJson(const std::vector<CMessageCollector::Message>& messages) {

@@ -12,7 +12,6 @@
 #include "platform/collections.h"
 #include "platform/field_visitor.h"
 #include "platform/file_io.h"
-#include "platform/profile.h"
 
 namespace zulparvo {
 namespace {
@@ -47,7 +46,6 @@ class KeyTable : public CFieldVisitor {
 };
 
 std::string MakeDocument() {
-  SetAppProfile(CProfile());  // starting points at their default
   std::ostringstream doc;
   doc << "# JSON keys of every record class\n\n"
          "`zulparvo export` prints a character as JSON and `zulparvo import` reads it back.\n"
@@ -56,12 +54,14 @@ std::string MakeDocument() {
          "UTF-8 (each character stands for one byte of the file, through Windows-1252).\n"
          "Reals that JSON cannot hold are written as the texts `\"NaN\"`, `\"Infinity\"` and\n"
          "`\"-Infinity\"`. A key that a class does not have, or a value of another type, is\n"
-         "refused. The default of `points_available` is the profile's\n"
-         "`[CHARACTER] STARTINGPOINTS`.\n\n"
+         "refused. A character made by a host script without `\"character\"` takes its\n"
+         "`points_available` from the profile's `[CHARACTER] STARTINGPOINTS`.\n\n"
          "This file is generated from the classes (tests/json_keys_doc_test.cpp); do not edit it.\n";
   std::vector<const CRuntimeClass*> classes = RegisteredClasses();
+  // The model's classes: not the lists, nor the classes that tests add.
   std::erase_if(classes, [](const CRuntimeClass* c) {
-    return c->m_pfnCreateObject == nullptr || c == ZP_RUNTIME_CLASS(CObArray) || c == ZP_RUNTIME_CLASS(CStringArray);
+    const std::string_view name = c->m_lpszClassName;
+    return c->m_pfnCreateObject == nullptr || !(name.starts_with("CChar_") || name == "CZULBaseObject");
   });
   std::sort(classes.begin(), classes.end(), [](const CRuntimeClass* a, const CRuntimeClass* b) {
     return std::string_view(a->m_lpszClassName) < b->m_lpszClassName;

@@ -9,7 +9,6 @@
 #include "base/rounding.h"
 #include "base/utilities.h"
 #include "model/type_tags.h"
-#include "platform/archive.h"
 #include "platform/field_visitor.h"
 #include "refdb/search_processor.h"
 
@@ -21,13 +20,7 @@ namespace {
 
 // The version texts that add fields, oldest first: "1.3" adds the level, "1.4" the
 // sub-entry keys, "1.5" the cost per level, "1.6" the extra cost.
-constexpr std::array<const char*, 4> kLayoutVersions = {"1.3", "1.4", "1.5", kAdDisadVersion};
-
-// How many of those steps a stored version holds; 0 for any other text.
-std::size_t LayoutSteps(const CString& version) {
-  const auto found = std::find(kLayoutVersions.begin(), kLayoutVersions.end(), version);
-  return found == kLayoutVersions.end() ? 0 : static_cast<std::size_t>(found - kLayoutVersions.begin()) + 1;
-}
+constexpr std::array<const char*, 4> kLayouts = {"1.3", "1.4", "1.5", kAdDisadVersion};
 
 constexpr double kLowestPercentage = -75.0;
 
@@ -53,35 +46,9 @@ CChar_Ad_Disad::CChar_Ad_Disad(int32_t identifier, double baseCost, CString desc
       m_textKey(std::move(textKey)),
       m_category(std::move(category)) {}
 
-void CChar_Ad_Disad::Serialize(CArchive& ar) {
-  CZULBaseObject::Serialize(ar);
-  CString version = kAdDisadVersion;
-  ar.Exchange(version);
-  ar.Exchange(m_identifier);
-  ar.Exchange(m_cost);
-  ar.Exchange(m_baseCost);
-  ar.Exchange(m_description);
-  ar.Exchange(m_bookCode);
-  ar.Exchange(m_integerKey);
-  ar.Exchange(m_textKey);
-  ar.Exchange(m_category);
-  ar.Exchange(m_integer1);
-  ar.Exchange(m_enhancements);
-  ar.Exchange(m_limitations);
-
-  const std::size_t steps = ar.IsStoring() ? kLayoutVersions.size() : LayoutSteps(version);
-  if (steps >= 1) ar.Exchange(m_level);
-  if (steps >= 2) {
-    ar.Exchange(m_subIdentifier);
-    ar.Exchange(m_subCategory);
-    ar.Exchange(m_subBookCode);
-  }
-  if (steps >= 3) ar.Exchange(m_costPerLevel);
-  if (steps >= 4) ar.Exchange(m_extraCost);
-}
-
 void CChar_Ad_Disad::VisitFields(CFieldVisitor& visitor) {
   CZULBaseObject::VisitFields(visitor);
+  visitor.Version(CVersionMarker::Text(kLayouts));
   visitor.Integer("identifier", m_identifier);
   visitor.Real("cost", m_cost);
   visitor.Real("base_cost", m_baseCost);
@@ -93,11 +60,15 @@ void CChar_Ad_Disad::VisitFields(CFieldVisitor& visitor) {
   visitor.Integer("integer_1", m_integer1);
   visitor.List("enhancements", m_enhancements);
   visitor.List("limitations", m_limitations);
+  visitor.Since("1.3");
   visitor.Integer("level", m_level);
+  visitor.Since("1.4");
   visitor.Integer("sub_identifier", m_subIdentifier);
   visitor.Text("sub_category", m_subCategory);
   visitor.Text("sub_book_code", m_subBookCode);
+  visitor.Since("1.5");
   visitor.Real("cost_per_level", m_costPerLevel);
+  visitor.Since("1.6");
   visitor.Real("extra_cost", m_extraCost);
 }
 

@@ -22,7 +22,6 @@ class CChar_Ad_Disad : public CZULBaseObject {
   CChar_Ad_Disad(int32_t identifier, double baseCost, CString description, CString bookCode, int32_t integerKey,
                  CString textKey, CString category);
 
-  void Serialize(CArchive& ar) override;
   void VisitFields(CFieldVisitor& visitor) override;
 
   CString GetType() const override;

@@ -13,7 +13,6 @@ class CChar_Ad_Disad_Magery_Colleges : public CChar_Ad_Disad {
  public:
   CChar_Ad_Disad_Magery_Colleges() = default;
 
-  void Serialize(CArchive& ar) override;
   void VisitFields(CFieldVisitor& visitor) override;
   CString GetType() const override;
 

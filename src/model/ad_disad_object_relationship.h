@@ -13,12 +13,7 @@ class CChar_Ad_Disad_Object_Relationship : public CChar_Ad_Disad {
 
  public:
   CChar_Ad_Disad_Object_Relationship() = default;
-  // Copies clone the related object.
-  CChar_Ad_Disad_Object_Relationship(const CChar_Ad_Disad_Object_Relationship& other);
-  CChar_Ad_Disad_Object_Relationship& operator=(const CChar_Ad_Disad_Object_Relationship& other);
-  ~CChar_Ad_Disad_Object_Relationship() override = default;
 
-  void Serialize(CArchive& ar) override;
   void VisitFields(CFieldVisitor& visitor) override;
   CString GetType() const override;
 
@@ -28,7 +23,7 @@ class CChar_Ad_Disad_Object_Relationship : public CChar_Ad_Disad {
   void SetRelatedText(CString text) { m_relatedText = std::move(text); }
 
  private:
-  std::unique_ptr<CObject> m_relatedObject;
+  COwnedRecord m_relatedObject;  // copies clone it
   CString m_relatedText;
 };
 

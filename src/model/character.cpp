@@ -48,17 +48,10 @@ constexpr std::array<ListEntry, kCharacterListCount> kListNames{{
     {CharacterList::Transportation, "transportation"},
 }};
 
-// The file versions in the order they added fields; a version's position is the
-// number of later additions it holds. An unknown version holds only the first fields.
-constexpr std::array<const char*, 12> kVersions{"2.1", "2.2", "2.3", "2.4", "2.5", "2.6",
-                                                "2.7", "2.8", "2.9", "2.10", "2.11", "2.12"};
-
-int VersionStep(const CString& version) {
-  for (std::size_t i = 0; i < kVersions.size(); ++i) {
-    if (version == kVersions[i]) return static_cast<int>(i) + 1;
-  }
-  return 0;
-}
+// The file versions in the order they added fields; any other version that is not
+// newer holds only the first fields.
+constexpr std::array<const char*, 12> kLayouts{"2.1", "2.2", "2.3", "2.4", "2.5", "2.6",
+                                               "2.7", "2.8", "2.9", "2.10", "2.11", kCharacterVersion};
 
 // The first real field that a record presents: the points of a skill or style, the
 // cost of an advantage. What the character gives back when such a record leaves it.
@@ -95,93 +88,16 @@ std::optional<CharacterList> ListFromName(std::string_view name) {
   return std::nullopt;
 }
 
-CChar_Character::CChar_Character()
-    : m_fileIdentification(kCharacterIdentification),
-      m_version(kCharacterVersion),
-      m_pointsAvailable(StringtoDouble(GetAppProfile().GetProfileString("CHARACTER", "STARTINGPOINTS", "200"))),
+double StartingPoints(const CProfile& profile) {
+  return StringtoDouble(profile.GetProfileString("CHARACTER", "STARTINGPOINTS", "200"));
+}
+
+CChar_Character::CChar_Character(double startingPoints)
+    : m_pointsAvailable(startingPoints),
       m_skillSlot1(std::make_unique<CChar_Skill_Base>()),
       m_parryRecord(std::make_unique<CChar_Skill_Base>()),
       m_blockRecord(std::make_unique<CChar_Skill_Base>()),
       m_skillSlot2(std::make_unique<CChar_Skill_Base>()) {}
-
-// Copies every field and record; the change log and the host's working lists are
-// transient and start empty in the copy.
-CChar_Character::CChar_Character(const CChar_Character& other)
-    : CZULBaseObject(other),
-      m_fileIdentification(other.m_fileIdentification),
-      m_version(other.m_version),
-      m_st(other.m_st), m_dx(other.m_dx), m_iq(other.m_iq), m_ht(other.m_ht),
-      m_attributeExtras(other.m_attributeExtras),
-      m_stBonus(other.m_stBonus), m_dxBonus(other.m_dxBonus), m_iqBonus(other.m_iqBonus), m_htBonus(other.m_htBonus),
-      m_pointsSpent(other.m_pointsSpent),
-      m_pointsAvailable(other.m_pointsAvailable),
-      m_descriptiveText1(other.m_descriptiveText1),
-      m_damageText1(other.m_damageText1),
-      m_damageText2(other.m_damageText2),
-      m_speedBase(other.m_speedBase),
-      m_advantages(other.m_advantages),
-      m_disadvantages(other.m_disadvantages),
-      m_skills(other.m_skills),
-      m_real1(other.m_real1), m_real2(other.m_real2),
-      m_descriptiveTexts2to5(other.m_descriptiveTexts2to5),
-      m_carriedWeight1(other.m_carriedWeight1),
-      m_dodgeValue(other.m_dodgeValue), m_parryValue(other.m_parryValue), m_blockValue(other.m_blockValue),
-      m_equipment(other.m_equipment),
-      m_descriptiveTexts6to11(other.m_descriptiveTexts6to11),
-      m_integer1(other.m_integer1),
-      m_descriptiveText12(other.m_descriptiveText12),
-      m_basicSpeedBonus(other.m_basicSpeedBonus),
-      m_mentalMode(other.m_mentalMode),
-      m_descriptiveText13(other.m_descriptiveText13),
-      m_weapons(other.m_weapons),
-      m_armor(other.m_armor),
-      m_spells(other.m_spells),
-      m_olderSkills(other.m_olderSkills),
-      m_skillSlot1(CloneOrNull(other.m_skillSlot1)),
-      m_secondaryStrength(other.m_secondaryStrength),
-      m_notes(other.m_notes),
-      m_styles(other.m_styles),
-      m_techLevel(other.m_techLevel),
-      m_superAdvantages(other.m_superAdvantages),
-      m_superDisadvantages(other.m_superDisadvantages),
-      m_furtherCostedRecords(other.m_furtherCostedRecords),
-      m_parryRecord(CloneOrNull(other.m_parryRecord)),
-      m_parryBonus(other.m_parryBonus),
-      m_blockRecord(CloneOrNull(other.m_blockRecord)),
-      m_blockBonus(other.m_blockBonus),
-      m_carriedWeight2(other.m_carriedWeight2),
-      m_speedExtra2(other.m_speedExtra2),
-      m_dodgeBonus(other.m_dodgeBonus),
-      m_speedExtra1(other.m_speedExtra1),
-      m_moveBonus(other.m_moveBonus),
-      m_hitPointBonus(other.m_hitPointBonus),
-      m_fatigueBonus(other.m_fatigueBonus),
-      m_pdBonus(other.m_pdBonus),
-      m_drBonus(other.m_drBonus),
-      m_extraWeight(other.m_extraWeight), m_extraWeight1(other.m_extraWeight1), m_extraWeight2(other.m_extraWeight2),
-      m_encumbranceTableSwitch(other.m_encumbranceTableSwitch),
-      m_skillSlot2(CloneOrNull(other.m_skillSlot2)),
-      m_integer5(other.m_integer5),
-      m_furtherList(other.m_furtherList),
-      m_secondaryStrengthFlag(other.m_secondaryStrengthFlag),
-      m_strengthKind(other.m_strengthKind),
-      m_pdSources(other.m_pdSources),
-      m_drSources(other.m_drSources),
-      m_spellFatigueBonus(other.m_spellFatigueBonus),
-      m_transportation(other.m_transportation),
-      m_descriptiveText14(other.m_descriptiveText14),
-      m_damageText3(other.m_damageText3),
-      m_checks(other.m_checks),
-      m_damageText4(other.m_damageText4),
-      m_moveMultiplier(other.m_moveMultiplier),
-      m_moveCap(other.m_moveCap),
-      m_integers8to11(other.m_integers8to11),
-      m_integer12(other.m_integer12),
-      m_trailingIntegers(other.m_trailingIntegers),
-      m_protectionLeading(other.m_protectionLeading),
-      m_protection(other.m_protection) {}
-
-CChar_Character::~CChar_Character() = default;
 
 CString CChar_Character::GetType() const { return kTagCharacter; }
 
@@ -189,127 +105,18 @@ CString CChar_Character::GetType() const { return kTagCharacter; }
 // Storage
 
 void CChar_Character::Serialize(CArchive& ar) {
+  const std::size_t offset = ar.GetPosition();
+  CString identification = kCharacterIdentification;
+  ar.Exchange(identification);
+  if (identification != kCharacterIdentification) ar.FailAt(kNotACharacterFileMessage, offset);
   CZULBaseObject::Serialize(ar);
-  if (ar.IsStoring()) {
-    m_fileIdentification = kCharacterIdentification;
-    m_version = kCharacterVersion;
-  }
-  ar.Exchange(m_fileIdentification);
-  if (ar.IsLoading() && m_fileIdentification != kCharacterIdentification) {
-    // Not a character file: the rest keeps its defaults.
-    AfxMessageBox(kNotACharacterFileMessage, MessageIcon::Stop);
-    return;
-  }
-  ar.Exchange(m_version);
-  const int step = ar.IsStoring() ? static_cast<int>(kVersions.size()) : VersionStep(m_version);
-  const auto since = [step](int versionStep) { return step >= versionStep; };
-
-  ar.Exchange(m_st);
-  ar.Exchange(m_dx);
-  ar.Exchange(m_iq);
-  ar.Exchange(m_ht);
-  for (int32_t& extra : m_attributeExtras) ar.Exchange(extra);
-  ar.Exchange(m_stBonus);
-  ar.Exchange(m_dxBonus);
-  ar.Exchange(m_iqBonus);
-  ar.Exchange(m_htBonus);
-  ar.Exchange(m_pointsSpent);
-  ar.Exchange(m_pointsAvailable);
-  ar.Exchange(m_descriptiveText1);
-  ar.Exchange(m_damageText1);
-  ar.Exchange(m_damageText2);
-  ar.Exchange(m_speedBase);
-  ar.Exchange(m_advantages);
-  ar.Exchange(m_disadvantages);
-  ar.Exchange(m_skills);
-  ar.Exchange(m_real1);
-  ar.Exchange(m_real2);
-  for (CString& text : m_descriptiveTexts2to5) ar.Exchange(text);
-  ar.Exchange(m_carriedWeight1);
-  ar.Exchange(m_dodgeValue);
-  ar.Exchange(m_parryValue);
-  ar.Exchange(m_blockValue);
-  ar.Exchange(m_equipment);
-  for (CString& text : m_descriptiveTexts6to11) ar.Exchange(text);
-  ar.Exchange(m_integer1);
-  ar.Exchange(m_descriptiveText12);
-  ar.Exchange(m_basicSpeedBonus);
-  ar.Exchange(m_mentalMode);
-  ar.Exchange(m_descriptiveText13);
-  ar.Exchange(m_weapons);
-  ar.Exchange(m_armor);
-  ar.Exchange(m_spells);
-  ar.Exchange(m_olderSkills);
-  ar.Exchange(m_skillSlot1);
-  ar.Exchange(m_secondaryStrength);
-  ar.Exchange(m_notes);
-  ar.Exchange(m_styles);
-  ar.Exchange(m_techLevel);
-  ar.Exchange(m_superAdvantages);
-  ar.Exchange(m_superDisadvantages);
-  ar.Exchange(m_furtherCostedRecords);
-  ar.Exchange(m_parryRecord);
-  ar.Exchange(m_parryBonus);
-  ar.Exchange(m_blockRecord);
-  ar.Exchange(m_blockBonus);
-  ar.Exchange(m_carriedWeight2);
-  ar.Exchange(m_speedExtra2);
-  ar.Exchange(m_dodgeBonus);
-  if (since(1)) {
-    ar.Exchange(m_speedExtra1);
-    ar.Exchange(m_moveBonus);
-    ar.Exchange(m_hitPointBonus);
-    ar.Exchange(m_fatigueBonus);
-    ar.Exchange(m_pdBonus);
-    ar.Exchange(m_drBonus);
-    ar.Exchange(m_extraWeight);
-    ar.Exchange(m_extraWeight1);
-    ar.Exchange(m_extraWeight2);
-    ar.Exchange(m_encumbranceTableSwitch);
-  }
-  if (since(2)) {
-    ar.Exchange(m_skillSlot2);
-    ar.Exchange(m_integer5);
-    ar.Exchange(m_furtherList);
-  }
-  if (since(3)) {
-    ar.Exchange(m_secondaryStrengthFlag);
-    ar.Exchange(m_strengthKind);
-  }
-  if (since(4)) {
-    ar.Exchange(m_pdSources);
-    ar.Exchange(m_drSources);
-  }
-  if (since(5)) ar.Exchange(m_spellFatigueBonus);
-  if (since(6)) {
-    ar.Exchange(m_transportation);
-    ar.Exchange(m_descriptiveText14);
-  }
-  if (since(7)) ar.Exchange(m_damageText3);
-  // 2.8 added the reaction modifier alone; 2.9 the other ten.
-  if (since(8)) ar.Exchange(m_checks[0]);
-  if (since(9)) {
-    for (std::size_t i = 1; i < kCheckCount; ++i) ar.Exchange(m_checks[i]);
-  }
-  if (since(10)) ar.Exchange(m_damageText4);
-  if (since(11)) {
-    ar.Exchange(m_moveMultiplier);
-    ar.Exchange(m_moveCap);
-  }
-  if (since(12)) {
-    for (int32_t& integer : m_integers8to11) ar.Exchange(integer);
-    ar.Exchange(m_integer12);
-  }
-  if (ar.IsStoring()) {
-    for (int32_t& integer : m_trailingIntegers) ar.WriteInt(integer);
-  } else {
-    m_trailingIntegers = {};
-    m_version = kCharacterVersion;
-  }
 }
+
+CString CChar_Character::GetVersion() const { return kCharacterVersion; }
 
 void CChar_Character::VisitFields(CFieldVisitor& v) {
   CZULBaseObject::VisitFields(v);
+  v.Version(CVersionMarker::Text(kLayouts));
   v.Integer("st", m_st);
   v.Integer("dx", m_dx);
   v.Integer("iq", m_iq);
@@ -365,6 +172,7 @@ void CChar_Character::VisitFields(CFieldVisitor& v) {
   v.Real("carried_weight_2", m_carriedWeight2);
   v.Real("speed_extra_2", m_speedExtra2);
   v.Integer("dodge_bonus", m_dodgeBonus);
+  v.Since("2.1");
   v.Real("speed_extra_1", m_speedExtra1);
   v.Real("move_bonus", m_moveBonus);
   v.Integer("hit_point_bonus", m_hitPointBonus);
@@ -375,27 +183,40 @@ void CChar_Character::VisitFields(CFieldVisitor& v) {
   v.Real("extra_weight_1", m_extraWeight1);
   v.Real("extra_weight_2", m_extraWeight2);
   v.Integer("encumbrance_table_switch", m_encumbranceTableSwitch);
+  v.Since("2.2");
   v.Object("skill_slot_2", m_skillSlot2, nullptr);
   v.Integer("integer_5", m_integer5);
   v.List("further_list", m_furtherList);
+  v.Since("2.3");
   v.Integer("secondary_strength_flag", m_secondaryStrengthFlag);
   v.Integer("strength_kind", m_strengthKind);
+  v.Since("2.4");
   v.TextList("pd_sources", m_pdSources);
   v.TextList("dr_sources", m_drSources);
+  v.Since("2.5");
   v.Integer("spell_fatigue_bonus", m_spellFatigueBonus);
+  v.Since("2.6");
   v.List("transportation", m_transportation);
   v.Text("descriptive_text_14", m_descriptiveText14);
+  v.Since("2.7");
   v.Text("damage_text_3", m_damageText3);
   static constexpr std::array<const char*, kCheckCount> kCheckKeys{
       "reaction",      "reaction_opposite_sex", "health_check",       "will_check",
       "fright_check",  "hearing_check",         "perception_check",   "smell_taste_check",
       "mental_stun_check", "physical_stun_check", "crippling_injury_check"};
-  for (std::size_t i = 0; i < kCheckCount; ++i) v.Integer(kCheckKeys[i], m_checks[i]);
+  v.Since("2.8");  // the reaction alone
+  v.Integer(kCheckKeys[0], m_checks[0]);
+  v.Since("2.9");
+  for (std::size_t i = 1; i < kCheckCount; ++i) v.Integer(kCheckKeys[i], m_checks[i]);
+  v.Since("2.10");
   v.Text("damage_text_4", m_damageText4);
+  v.Since("2.11");
   v.Real("move_multiplier", m_moveMultiplier);
   v.Real("move_cap", m_moveCap);
+  v.Since("2.12");
   for (std::size_t i = 0; i < m_integers8to11.size(); ++i) v.Integer(Numbered("integer_", i + 8), m_integers8to11[i]);
   v.Integer("integer_12", m_integer12);
+  v.Since(CSince::WrittenOnly());
   for (std::size_t i = 0; i < m_trailingIntegers.size(); ++i) {
     v.Integer(Numbered("trailing_integer_", i + 1), m_trailingIntegers[i]);
   }
@@ -604,7 +425,7 @@ int CChar_Character::BuyOffDisadvantage(std::size_t index) {
 void CChar_Character::AddChangeMessage(long amount, const CString& target, const CString& source) {
   CString text = LongtoString(amount, 0);
   if (amount > -1) text.insert(0, "+");
-  m_changeLog.Add(text + " to " + target + " from " + source);
+  m_changeLog->Add(text + " to " + target + " from " + source);
 }
 
 bool CChar_Character::AddPDSource(const CString& text) {

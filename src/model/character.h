@@ -23,6 +23,7 @@
 namespace zulparvo {
 
 class CChar_Skill_Heading;
+class CProfile;
 
 // The character's lists of records, by the JSON key and the host-script name they have.
 enum class CharacterList {
@@ -53,9 +54,17 @@ std::optional<CharacterList> ListFromName(std::string_view name);
 // outside the six.
 std::optional<CharacterList> ListForCategory(const CString& category);
 
-// What the reader shows for a file whose identification is not "ZUL".
+// The reader's error for a file whose identification is not "ZUL".
 inline constexpr const char* kNotACharacterFileMessage =
     "This is not a ZULPARVO character file!\nPlease convert this file before opening!";
+
+// The points available of a new character when its host gives none: the default of the
+// profile setting CHARACTER/STARTINGPOINTS.
+inline constexpr double kDefaultStartingPoints = 200.0;
+
+// The starting points of a new character that the profile sets (CHARACTER/
+// STARTINGPOINTS), kDefaultStartingPoints when it sets none: for hosts that make one.
+double StartingPoints(const CProfile& profile);
 
 class CChar_Character : public CZULBaseObject {
   ZP_DECLARE_SERIAL(CChar_Character)
@@ -77,14 +86,15 @@ class CChar_Character : public CZULBaseObject {
   };
   static constexpr std::size_t kCheckCount = 11;
 
-  // A new character: every field at its default, points available from the profile
-  // setting CHARACTER/STARTINGPOINTS.
-  CChar_Character();
-  CChar_Character(const CChar_Character& other);
-  CChar_Character& operator=(const CChar_Character&) = delete;
-  ~CChar_Character() override;
+  // A new character: every field at its default, with the given points available
+  // (StartingPoints reads them from a profile). Copies hold copies of every record and
+  // start with an empty change log and empty working lists.
+  CChar_Character() : CChar_Character(kDefaultStartingPoints) {}
+  explicit CChar_Character(double startingPoints);
 
   CString GetType() const override;
+  // The identification "ZUL" leads the fields; reading throws CArchiveException with
+  // kNotACharacterFileMessage when another text stands there.
   void Serialize(CArchive& ar) override;
   void VisitFields(CFieldVisitor& visitor) override;
 
@@ -179,8 +189,8 @@ class CChar_Character : public CZULBaseObject {
   void SetExtraWeight2(double value) { m_extraWeight2 = value; }
   int32_t GetEncumbranceTableSwitch() const { return m_encumbranceTableSwitch; }
   void SetEncumbranceTableSwitch(int32_t value) { m_encumbranceTableSwitch = value; }
-  const CString& GetVersion() const { return m_version; }
-  const CString& GetFileIdentification() const { return m_fileIdentification; }
+  // The file version the character is at: the current one, to which reading brings it.
+  CString GetVersion() const;
 
   // --- lists and owned records ---
   CObArray& GetList(CharacterList list);
@@ -257,8 +267,8 @@ class CChar_Character : public CZULBaseObject {
   // Appends "+2 to Hit Points from Extra Hit Points" (the amount with "+" unless it is
   // negative, " to ", the target, " from ", the source) to the change log.
   void AddChangeMessage(long amount, const CString& target, const CString& source);
-  const CStringArray& GetChangeLog() const { return m_changeLog; }
-  void ClearChangeLog() { m_changeLog.RemoveAll(); }
+  const CStringArray& GetChangeLog() const { return *m_changeLog; }
+  void ClearChangeLog() { m_changeLog->RemoveAll(); }
   bool AddPDSource(const CString& text);
   bool AddDRSource(const CString& text);
   const CStringArray& GetPDSources() const { return m_pdSources; }
@@ -280,8 +290,6 @@ class CChar_Character : public CZULBaseObject {
  private:
   double CappedSum(double sum) const;
 
-  CString m_fileIdentification;
-  CString m_version;
   int32_t m_st = 10, m_dx = 10, m_iq = 10, m_ht = 10;
   std::array<int32_t, 4> m_attributeExtras{};
   int32_t m_stBonus = 0, m_dxBonus = 0, m_iqBonus = 0, m_htBonus = 0;
@@ -311,7 +319,7 @@ class CChar_Character : public CZULBaseObject {
   CTypedObArray<CChar_Equipment_Armor> m_armor;
   CTypedObArray<CChar_Skill_Base> m_spells;
   CTypedObArray<CChar_Skill> m_olderSkills;
-  std::unique_ptr<CObject> m_skillSlot1;
+  COwnedRecord m_skillSlot1;
   int32_t m_secondaryStrength = 0;
   CTypedObArray<CChar_Note> m_notes;
   CTypedObArray<CChar_Martial_Arts_Style> m_styles;
@@ -319,14 +327,13 @@ class CChar_Character : public CZULBaseObject {
   CTypedObArray<CChar_Ad_Disad> m_superAdvantages;
   CTypedObArray<CChar_Ad_Disad> m_superDisadvantages;
   CObArray m_furtherCostedRecords;
-  std::unique_ptr<CObject> m_parryRecord;
+  COwnedRecord m_parryRecord;
   int32_t m_parryBonus = 0;
-  std::unique_ptr<CObject> m_blockRecord;
+  COwnedRecord m_blockRecord;
   int32_t m_blockBonus = 0;
   double m_carriedWeight2 = 0.0;
   double m_speedExtra2 = 0.0;
   int32_t m_dodgeBonus = 0;
-  // Since version 2.1.
   double m_speedExtra1 = 0.0;
   double m_moveBonus = 0.0;
   int32_t m_hitPointBonus = 0;
@@ -335,11 +342,9 @@ class CChar_Character : public CZULBaseObject {
   int32_t m_drBonus = 0;
   double m_extraWeight = 0.0, m_extraWeight1 = 0.0, m_extraWeight2 = 0.0;
   int32_t m_encumbranceTableSwitch = 0;
-  // Since 2.2.
-  std::unique_ptr<CObject> m_skillSlot2;
+  COwnedRecord m_skillSlot2;
   int32_t m_integer5 = 0;
   CObArray m_furtherList;
-  // Since 2.3 to 2.7.
   int32_t m_secondaryStrengthFlag = 0;
   int32_t m_strengthKind = 0;
   CStringArray m_pdSources;
@@ -348,22 +353,19 @@ class CChar_Character : public CZULBaseObject {
   CTypedObArray<CChar_Transportation> m_transportation;
   CString m_descriptiveText14;
   CString m_damageText3 = "1d";
-  // Since 2.8 (the reaction) and 2.9 (the others).
   std::array<int32_t, kCheckCount> m_checks{};
-  // Since 2.10 to 2.12.
   CString m_damageText4 = "1d-2";
   double m_moveMultiplier = 1.0;
   double m_moveCap = -1.0;
   std::array<int32_t, 4> m_integers8to11{};
   int32_t m_integer12 = 0;
-  // Written after everything else and never read back.
   std::array<int32_t, 4> m_trailingIntegers{};
 
   // Transient: the host's two working lists, the change log, and the protection by
   // body location that the host recomputes from the worn armor.
-  CStringArray m_workingList1;
-  CStringArray m_workingList2;
-  CStringArray m_changeLog;
+  CTransient<CStringArray> m_workingList1;
+  CTransient<CStringArray> m_workingList2;
+  CTransient<CStringArray> m_changeLog;
   struct ProtectionEntry {
     int32_t passive = -100;  // -100: no value
     int32_t resistance = 0;

@@ -1,11 +1,11 @@
 #include "model/character_file.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "model/type_tags.h"
 #include "platform/archive.h"
 #include "platform/file_io.h"
-#include "platform/message_sink.h"
 
 namespace zulparvo {
 
@@ -13,12 +13,15 @@ namespace {
 
 // The first bytes of a character written as an object reference: a new class of
 // schema 0 named "CChar_Character".
+constexpr char kClassName[] = "CChar_Character";
+constexpr std::size_t kClassNameLength = sizeof kClassName - 1;
+constexpr uint8_t kReferenceHeader[] = {0xFF, 0xFF, 0x00, 0x00, kClassNameLength, 0x00};
+constexpr std::size_t kReferenceLength = sizeof kReferenceHeader + kClassNameLength;
+
 bool StartsWithCharacterReference(std::span<const uint8_t> bytes) {
-  static constexpr char kName[] = "CChar_Character";
-  constexpr std::size_t kNameLength = sizeof kName - 1;
-  static constexpr uint8_t kHeader[] = {0xFF, 0xFF, 0x00, 0x00, kNameLength, 0x00};
-  return bytes.size() >= sizeof kHeader + kNameLength && std::memcmp(bytes.data(), kHeader, sizeof kHeader) == 0 &&
-         std::memcmp(bytes.data() + sizeof kHeader, kName, kNameLength) == 0;
+  return bytes.size() >= kReferenceLength &&
+         std::memcmp(bytes.data(), kReferenceHeader, sizeof kReferenceHeader) == 0 &&
+         std::memcmp(bytes.data() + sizeof kReferenceHeader, kClassName, kClassNameLength) == 0;
 }
 
 // True when the bytes begin with the identification text "ZUL".
@@ -28,44 +31,48 @@ bool StartsWithIdentification(std::span<const uint8_t> bytes) {
          std::memcmp(bytes.data() + 1, kCharacterIdentification, length) == 0;
 }
 
+std::string OneLine(std::string text) {
+  std::replace(text.begin(), text.end(), '\n', ' ');
+  return text;
+}
+
 }  // namespace
 
 std::unique_ptr<CChar_Character> ReadCharacter(std::span<const uint8_t> bytes) {
-  if (!StartsWithCharacterReference(bytes) && !StartsWithIdentification(bytes)) {
-    // What the character's reader does with a wrong identification, without first
-    // reading whatever the bytes are as if they were a character.
-    AfxMessageBox(kNotACharacterFileMessage, MessageIcon::Stop);
-    throw CCharacterFileException("not a character file (it does not begin with the identification \"ZUL\")");
+  // Whatever the bytes are is not read as if they were a character's.
+  const bool byReference = StartsWithCharacterReference(bytes);
+  if (!StartsWithIdentification(byReference ? bytes.subspan(kReferenceLength) : bytes)) {
+    throw CCharacterFileException(kNotACharacterFileMessage);
   }
   CArchive ar(bytes);
-  std::unique_ptr<CChar_Character> character;
-  if (StartsWithCharacterReference(bytes)) {
-    character.reset(static_cast<CChar_Character*>(ar.ReadObject(ZP_RUNTIME_CLASS(CChar_Character)).release()));
-  } else {
-    character = std::make_unique<CChar_Character>();
-    character->Serialize(ar);
+  if (byReference) {
+    return std::unique_ptr<CChar_Character>(
+        static_cast<CChar_Character*>(ar.ReadObject(ZP_RUNTIME_CLASS(CChar_Character)).release()));
   }
-  if (character->GetFileIdentification() != kCharacterIdentification) {
-    throw CCharacterFileException("not a character file (it does not begin with the identification \"ZUL\")");
-  }
+  auto character = std::make_unique<CChar_Character>();
+  ar.ExchangeRoot(*character);
   return character;
 }
 
 std::vector<uint8_t> WriteCharacter(CChar_Character& character) {
   CArchive ar;
-  character.Serialize(ar);
+  ar.ExchangeRoot(character);
   return ar.TakeBuffer();
 }
 
 std::unique_ptr<CChar_Character> LoadCharacterFile(const std::filesystem::path& path) {
+  const std::string name = path.string();
   try {
     return ReadCharacter(ReadFileBytes(path));
   } catch (const CFileException& error) {
     throw CCharacterFileException(error.what());
+  } catch (const CArchiveVersionException& error) {
+    throw CCharacterFileException(name + ": made by a newer program (" + error.what() +
+                                  "); open it with a newer version");
   } catch (const CArchiveException& error) {
-    throw CCharacterFileException(path.string() + ": damaged character file: " + error.what());
+    throw CCharacterFileException(name + ": damaged character file: " + error.what());
   } catch (const CCharacterFileException& error) {
-    throw CCharacterFileException(path.string() + ": " + error.what());
+    throw CCharacterFileException(name + ": not a character file: " + OneLine(error.what()));
   }
 }
 
@@ -74,6 +81,8 @@ void SaveCharacterFile(const std::filesystem::path& path, CChar_Character& chara
     WriteFileAtomically(path, WriteCharacter(character));
   } catch (const CFileException& error) {
     throw CCharacterFileException(error.what());
+  } catch (const CArchiveException& error) {
+    throw CCharacterFileException(path.string() + ": not written: " + error.what());
   }
 }
 

@@ -24,13 +24,16 @@ class CCharacterFileException : public std::runtime_error {
 };
 
 // Reads a character from the bytes of a character file. Throws CArchiveException for
-// damaged bytes and CCharacterFileException when the bytes are not a character's
-// (the identification is not "ZUL"; the reader has then shown its message).
+// damaged bytes (CArchiveVersionException for a version newer than this program reads)
+// and CCharacterFileException, with kNotACharacterFileMessage, when the bytes are not
+// a character's (they do not begin with the identification "ZUL").
 std::unique_ptr<CChar_Character> ReadCharacter(std::span<const uint8_t> bytes);
+// The bytes of the character's file; throws CArchiveException for a character that no
+// reader would take back (records nested too deeply, a list where a record belongs).
 std::vector<uint8_t> WriteCharacter(CChar_Character& character);
 
-// The same for files; every error is a CCharacterFileException whose message begins
-// with the file's name.
+// The same for files; every error is a CCharacterFileException whose message, one
+// line, begins with the file's name. A refused save leaves the file as it was.
 std::unique_ptr<CChar_Character> LoadCharacterFile(const std::filesystem::path& path);
 void SaveCharacterFile(const std::filesystem::path& path, CChar_Character& character);
 

@@ -1,9 +1,9 @@
 #include "model/enhancement_limitation.h"
 
+#include <array>
 #include <utility>
 
 #include "model/type_tags.h"
-#include "platform/archive.h"
 #include "platform/field_visitor.h"
 #include "refdb/search_processor.h"
 
@@ -12,7 +12,9 @@ namespace zulparvo {
 ZP_IMPLEMENT_SERIAL(CChar_Enhancement_Limitation, CZULBaseObject, 0)
 
 namespace {
-// The format step inside version "1.1"; from step 2 on the kind is stored.
+// Version "1.1" adds the book and the sub-entry keys after a sub-version, whose step 2
+// adds the kind.
+constexpr std::array<const char*, 1> kLayouts = {kEnhancementVersion};
 constexpr int32_t kSubVersion = 2;
 }  // namespace
 
@@ -31,35 +33,20 @@ void CChar_Enhancement_Limitation::SetSubEntry(int32_t subIdentifier, CString su
   m_subBookCode = std::move(subBookCode);
 }
 
-void CChar_Enhancement_Limitation::Serialize(CArchive& ar) {
-  CZULBaseObject::Serialize(ar);
-  CString version = kEnhancementVersion;
-  ar.Exchange(version);
-  ar.Exchange(m_identifier);
-  ar.Exchange(m_value);
-  ar.Exchange(m_description);
-  ar.Exchange(m_category);
-  // Records older than "1.1" end here.
-  if (ar.IsLoading() && version != kEnhancementVersion) return;
-  int32_t subVersion = kSubVersion;
-  ar.Exchange(subVersion);
-  ar.Exchange(m_bookCode);
-  ar.Exchange(m_subIdentifier);
-  ar.Exchange(m_subCategory);
-  ar.Exchange(m_subBookCode);
-  if (subVersion > 1) ar.Exchange(m_kind);
-}
-
 void CChar_Enhancement_Limitation::VisitFields(CFieldVisitor& visitor) {
   CZULBaseObject::VisitFields(visitor);
+  visitor.Version(CVersionMarker::Text(kLayouts));
   visitor.Integer("identifier", m_identifier);
   visitor.Real("value", m_value);
   visitor.Text("description", m_description);
   visitor.Text("category", m_category);
+  visitor.Since(kEnhancementVersion);
+  visitor.Version(CVersionMarker::ClassVersion(kSubVersion).Inner());
   visitor.Text("book_code", m_bookCode);
   visitor.Integer("sub_identifier", m_subIdentifier);
   visitor.Text("sub_category", m_subCategory);
   visitor.Text("sub_book_code", m_subBookCode);
+  visitor.Since(2);
   visitor.Integer("kind", m_kind);
 }
 

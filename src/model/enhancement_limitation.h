@@ -19,7 +19,6 @@ class CChar_Enhancement_Limitation : public CZULBaseObject {
   CChar_Enhancement_Limitation(int32_t identifier, double value, CString description, CString category,
                                CString bookCode, int32_t kind = 0);
 
-  void Serialize(CArchive& ar) override;
   void VisitFields(CFieldVisitor& visitor) override;
 
   // "ENH" for a value of 0 or more, "LIM" for a negative one.

@@ -13,7 +13,6 @@ class CChar_Equipment : public CObject {
   ZP_DECLARE_SERIAL(CChar_Equipment)
 
  public:
-  void Serialize(CArchive& ar) override;
   void VisitFields(CFieldVisitor& visitor) override;
 
   // The name (or the reference data's name) with quality, PD, DR, accuracy and

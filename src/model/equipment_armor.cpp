@@ -1,30 +1,20 @@
 #include "model/equipment_armor.h"
 
 #include "model/type_tags.h"
-#include "platform/archive.h"
 #include "platform/field_visitor.h"
 
 namespace zulparvo {
 
 ZP_IMPLEMENT_SERIAL(CChar_Equipment_Armor, CChar_Equipment_Base, 0)
 
-void CChar_Equipment_Armor::Serialize(CArchive& ar) {
-  CChar_Equipment_Base::Serialize(ar);
-  int32_t classVersion = kClassVersion;
-  ar.Exchange(classVersion);
-  ar.Exchange(m_wornFlag);
-  ar.Exchange(m_pdBonus);
-  ar.Exchange(m_drBonus);
-  ar.Exchange(m_weightReduction);
-  if (ar.IsStoring() || classVersion > 1) ar.Exchange(m_quality);
-}
-
 void CChar_Equipment_Armor::VisitFields(CFieldVisitor& visitor) {
   CChar_Equipment_Base::VisitFields(visitor);
+  visitor.Version(CVersionMarker::ClassVersion(kClassVersion));
   visitor.Integer("worn_flag", m_wornFlag);
   visitor.Integer("pd_bonus", m_pdBonus);
   visitor.Integer("dr_bonus", m_drBonus);
   visitor.Real("weight_reduction", m_weightReduction);
+  visitor.Since(2);
   visitor.Integer("quality", m_quality);
 }
 

@@ -15,7 +15,6 @@ class CChar_Equipment_Armor : public CChar_Equipment_Base {
   // Class version 1 has no quality.
   static constexpr int32_t kClassVersion = 2;
 
-  void Serialize(CArchive& ar) override;
   void VisitFields(CFieldVisitor& visitor) override;
 
   CString GetType() const override;

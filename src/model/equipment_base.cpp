@@ -6,7 +6,6 @@
 
 #include "base/utilities.h"
 #include "model/type_tags.h"
-#include "platform/archive.h"
 #include "platform/field_visitor.h"
 
 namespace zulparvo {
@@ -43,26 +42,9 @@ CString WithImprovements(CString name, const EquipmentImprovements& improvements
   return name;
 }
 
-void CChar_Equipment_Base::Serialize(CArchive& ar) {
-  CZULBaseObject::Serialize(ar);
-  int32_t classVersion = kClassVersion;  // every version of this level has the same fields
-  ar.Exchange(classVersion);
-  ar.Exchange(m_identifier);
-  ar.Exchange(m_quantity);
-  ar.Exchange(m_carriedQuantity);
-  ar.Exchange(m_weight);
-  ar.Exchange(m_name);
-  ar.Exchange(m_text1);
-  ar.Exchange(m_text2);
-  ar.Exchange(m_excludedFlag);
-  ar.Exchange(m_integer3);
-  ar.Exchange(m_text3);
-  ar.Exchange(m_text4);
-  if (ar.IsLoading()) m_displayName.clear();
-}
-
 void CChar_Equipment_Base::VisitFields(CFieldVisitor& visitor) {
   CZULBaseObject::VisitFields(visitor);
+  visitor.Version(CVersionMarker::ClassVersion(kClassVersion));
   visitor.Integer("identifier", m_identifier);
   visitor.Integer("quantity", m_quantity);
   visitor.Integer("carried_quantity", m_carriedQuantity);

@@ -39,7 +39,6 @@ class CChar_Equipment_Base : public CZULBaseObject {
  public:
   static constexpr int32_t kClassVersion = 1;
 
-  void Serialize(CArchive& ar) override;
   void VisitFields(CFieldVisitor& visitor) override;
 
   CString GetType() const override;

@@ -1,23 +1,15 @@
 #include "model/equipment_container.h"
 
 #include "model/type_tags.h"
-#include "platform/archive.h"
 #include "platform/field_visitor.h"
 
 namespace zulparvo {
 
 ZP_IMPLEMENT_SERIAL(CChar_Equipment_Container, CChar_Equipment_Base, 0)
 
-void CChar_Equipment_Container::Serialize(CArchive& ar) {
-  CChar_Equipment_Base::Serialize(ar);
-  int32_t classVersion = kClassVersion;  // not tested on reading
-  ar.Exchange(classVersion);
-  ar.Exchange(m_containerValue);
-  ar.Exchange(m_contents);
-}
-
 void CChar_Equipment_Container::VisitFields(CFieldVisitor& visitor) {
   CChar_Equipment_Base::VisitFields(visitor);
+  visitor.Version(CVersionMarker::ClassVersion(kClassVersion));
   visitor.Real("container_value", m_containerValue);
   visitor.List("contents", m_contents);
 }

@@ -17,7 +17,6 @@ class CChar_Equipment_Container : public CChar_Equipment_Base {
   static constexpr int32_t kClassVersion = 1;
   using Contents = CTypedObArray<CChar_Equipment_Base>;
 
-  void Serialize(CArchive& ar) override;
   void VisitFields(CFieldVisitor& visitor) override;
 
   CString GetType() const override;

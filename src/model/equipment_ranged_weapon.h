@@ -13,8 +13,7 @@ class CChar_Equipment_RangedWeapon : public CChar_Equipment_StandardWeapon {
  public:
   static constexpr int32_t kClassVersion = 1;
 
-  void Serialize(CArchive& ar) override;
-
+  void VisitFields(CFieldVisitor& visitor) override;
   CString GetType() const override;
 };
 

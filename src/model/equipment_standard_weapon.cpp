@@ -1,25 +1,15 @@
 #include "model/equipment_standard_weapon.h"
 
 #include "model/type_tags.h"
-#include "platform/archive.h"
 #include "platform/field_visitor.h"
 
 namespace zulparvo {
 
 ZP_IMPLEMENT_SERIAL(CChar_Equipment_StandardWeapon, CChar_Equipment_Base, 0)
 
-void CChar_Equipment_StandardWeapon::Serialize(CArchive& ar) {
-  CChar_Equipment_Base::Serialize(ar);
-  int32_t classVersion = kClassVersion;  // not tested on reading
-  ar.Exchange(classVersion);
-  ar.Exchange(m_integer4);
-  ar.Exchange(m_quality);
-  ar.Exchange(m_puissanceBonus);
-  ar.Exchange(m_accuracyBonus);
-}
-
 void CChar_Equipment_StandardWeapon::VisitFields(CFieldVisitor& visitor) {
   CChar_Equipment_Base::VisitFields(visitor);
+  visitor.Version(CVersionMarker::ClassVersion(kClassVersion));
   visitor.Integer("integer_4", m_integer4);
   visitor.Integer("quality", m_quality);
   visitor.Integer("puissance_bonus", m_puissanceBonus);

@@ -2,7 +2,6 @@
 
 #include "model/character.h"
 #include "model/type_tags.h"
-#include "platform/archive.h"
 #include "platform/field_visitor.h"
 
 namespace zulparvo {
@@ -24,6 +23,9 @@ constexpr std::array<const char*, kStyleCategoryCount> kCategoryTags{
 constexpr std::array<StyleCategory, 4> kSkillCategories{StyleCategory::Primary, StyleCategory::Secondary,
                                                         StyleCategory::Optional, StyleCategory::Cinematic};
 constexpr std::array<StyleCategory, 2> kManeuverCategories{StyleCategory::Maneuver, StyleCategory::CinematicManeuver};
+
+// Styles of version "1.1" add the second integer and the selections.
+constexpr std::array<const char*, 1> kLayouts = {kMartialArtsStyleVersion};
 
 // The second default texts of a maneuver that is based on a skill of its style.
 constexpr std::array<const char*, 5> kSkillBases{"SKILL", kStylePrimary, kStyleSecondary, kStyleOptional,
@@ -57,25 +59,9 @@ CString CChar_Martial_Arts_Style::GetSelectionPrompt(int kind) {
   return kind >= 1 && kind <= 6 ? kPrompts[static_cast<std::size_t>(kind - 1)] : "";
 }
 
-void CChar_Martial_Arts_Style::Serialize(CArchive& ar) {
-  CZULBaseObject::Serialize(ar);
-  CString version = kMartialArtsStyleVersion;
-  ar.Exchange(version);
-  ar.Exchange(m_identifier);
-  ar.Exchange(m_points);
-  ar.Exchange(m_text1);
-  ar.Exchange(m_text2);
-  ar.Exchange(m_text3);
-  ar.Exchange(m_integer1);
-  for (std::size_t i = 0; i < kStyleCategoryCount; ++i) ar.Exchange(Entries(static_cast<StyleCategory>(i)));
-  if (ar.IsStoring() || version == kMartialArtsStyleVersion) {
-    ar.Exchange(m_integer2);
-    ar.Exchange(m_selections);
-  }
-}
-
 void CChar_Martial_Arts_Style::VisitFields(CFieldVisitor& v) {
   CZULBaseObject::VisitFields(v);
+  v.Version(CVersionMarker::Text(kLayouts));
   v.Integer("identifier", m_identifier);
   v.Real("points", m_points);
   v.Text("text_1", m_text1);
@@ -88,6 +74,7 @@ void CChar_Martial_Arts_Style::VisitFields(CFieldVisitor& v) {
   v.List("maneuvers", m_maneuvers);
   v.List("cinematic_skills", m_cinematicSkills);
   v.List("cinematic_maneuvers", m_cinematicManeuvers);
+  v.Since(kMartialArtsStyleVersion);
   v.Integer("integer_2", m_integer2);
   v.List("selections", m_selections);
 }

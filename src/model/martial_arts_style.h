@@ -43,7 +43,6 @@ class CChar_Martial_Arts_Style : public CZULBaseObject {
   // 4 and 5 are the maneuver and the cinematic skill); empty for any other kind.
   static CString GetSelectionPrompt(int kind);
 
-  void Serialize(CArchive& ar) override;
   void VisitFields(CFieldVisitor& visitor) override;
 
   CString GetType() const override;

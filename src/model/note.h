@@ -12,7 +12,6 @@ class CChar_Note : public CObject {
   ZP_DECLARE_SERIAL(CChar_Note)
 
  public:
-  void Serialize(CArchive& ar) override;
   void VisitFields(CFieldVisitor& visitor) override;
 
   int32_t GetInteger1() const { return m_integer1; }

@@ -9,7 +9,6 @@
 
 #include "base/utilities.h"
 #include "model/type_tags.h"
-#include "platform/archive.h"
 #include "platform/field_visitor.h"
 #include "refdb/search_processor.h"
 
@@ -156,26 +155,9 @@ constexpr SkillGroup kSkillGroups[] = {
 
 CString CChar_Skill_Base::GetDifficultyCode(int32_t skillType) { return CString(DifficultyCode(skillType)); }
 
-void CChar_Skill_Base::Serialize(CArchive& ar) {
-  CZULBaseObject::Serialize(ar);
-  int32_t classVersion = kClassVersion;  // not tested on reading
-  ar.Exchange(classVersion);
-  ar.Exchange(m_identifier);
-  ar.Exchange(m_points);
-  ar.Exchange(m_savedPoints);
-  ar.Exchange(m_level);
-  ar.Exchange(m_name);
-  ar.Exchange(m_skillType);
-  ar.Exchange(m_bonus);
-  ar.Exchange(m_bookCode);
-  ar.Exchange(m_groups);
-  ar.Exchange(m_integer1);
-  ar.Exchange(m_text1);
-  ar.Exchange(m_text2);
-}
-
 void CChar_Skill_Base::VisitFields(CFieldVisitor& visitor) {
   CZULBaseObject::VisitFields(visitor);
+  visitor.Version(CVersionMarker::ClassVersion(kClassVersion));
   visitor.Integer("identifier", m_identifier);
   visitor.Real("points", m_points);
   visitor.Real("saved_points", m_savedPoints);
@@ -231,8 +213,8 @@ int CChar_Skill_Base::GetTotalLevel() const { return Saturate(int64_t{m_level} +
 void CChar_Skill_Base::Restore() { m_points = m_savedPoints; }
 
 CString CChar_Skill_Base::GetDisplayName() {
-  if (m_displayName.value.empty()) m_displayName.value = m_name.empty() ? LookupName() : m_name;
-  return m_displayName.value;
+  if (m_displayName->empty()) *m_displayName = m_name.empty() ? LookupName() : m_name;
+  return *m_displayName;
 }
 
 CString CChar_Skill_Base::LookupName() {

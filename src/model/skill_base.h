@@ -27,7 +27,6 @@ class CChar_Skill_Base : public CZULBaseObject {
   // The difficulty code of a skill type: 1 "PE" ... 29 "SPC"; any other type "NONE".
   static CString GetDifficultyCode(int32_t skillType);
 
-  void Serialize(CArchive& ar) override;
   void VisitFields(CFieldVisitor& visitor) override;
 
   CString GetType() const override;
@@ -101,17 +100,6 @@ class CChar_Skill_Base : public CZULBaseObject {
   static int32_t Saturate(int64_t value);
 
  private:
-  // A text that a copy of its record does not take over: the copy starts empty.
-  struct CachedText {
-    CString value;
-    CachedText() = default;
-    CachedText(const CachedText&) {}
-    CachedText& operator=(const CachedText&) {
-      value.clear();
-      return *this;
-    }
-  };
-
   int32_t m_identifier = 0;
   double m_points = 0.0;
   double m_savedPoints = 0.0;
@@ -125,7 +113,7 @@ class CChar_Skill_Base : public CZULBaseObject {
   CString m_text1;
   CString m_text2;
 
-  CachedText m_displayName;  // transient
+  CTransient<CString> m_displayName;  // a copy finds its name again
   bool m_flag = false;       // transient
 };
 

@@ -3,38 +3,22 @@
 #include <utility>
 
 #include "model/type_tags.h"
-#include "platform/archive.h"
 #include "platform/field_visitor.h"
 
 namespace zulparvo {
 
 ZP_IMPLEMENT_SERIAL(CChar_Skill_Default, CChar_Skill_Base, 0)
 
-void CChar_Skill_Default::Serialize(CArchive& ar) {
-  CChar_Skill_Base::Serialize(ar);
-  int32_t classVersion = kClassVersion;
-  ar.Exchange(classVersion);
-  ar.Exchange(m_defaultSourceIdentifier);
-  ar.Exchange(m_defaultSource);
-  ar.Exchange(m_defaultModifier);
-  ar.Exchange(m_defaultPoints);
-  ar.Exchange(m_defaultText1);
-  ar.Exchange(m_defaultText2);
-  if (ar.IsStoring() || classVersion > 1) {
-    ar.Exchange(m_integer2);
-    ar.Exchange(m_text3);
-    ar.Exchange(m_text4);
-  }
-}
-
 void CChar_Skill_Default::VisitFields(CFieldVisitor& visitor) {
   CChar_Skill_Base::VisitFields(visitor);
+  visitor.Version(CVersionMarker::ClassVersion(kClassVersion));
   visitor.Integer("default_source_identifier", m_defaultSourceIdentifier);
   visitor.Text("default_source", m_defaultSource);
   visitor.Integer("default_modifier", m_defaultModifier);
   visitor.Real("default_points", m_defaultPoints);
   visitor.Text("default_text_1", m_defaultText1);
   visitor.Text("default_text_2", m_defaultText2);
+  visitor.Since(2);
   visitor.Integer("integer_2", m_integer2);
   visitor.Text("text_3", m_text3);
   visitor.Text("text_4", m_text4);

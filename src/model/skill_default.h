@@ -17,7 +17,6 @@ class CChar_Skill_Default : public CChar_Skill_Base {
   // The default source identifier of a default on an attribute.
   static constexpr int32_t kAttributeSource = -1;
 
-  void Serialize(CArchive& ar) override;
   void VisitFields(CFieldVisitor& visitor) override;
 
   CString GetType() const override;

@@ -14,7 +14,7 @@ class CChar_Skill_Default_DisplayOnly : public CChar_Skill_Default {
  public:
   static constexpr int32_t kClassVersion = 1;
 
-  void Serialize(CArchive& ar) override;
+  void VisitFields(CFieldVisitor& visitor) override;
   CString GetType() const override;
 };
 

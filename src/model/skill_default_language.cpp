@@ -1,16 +1,15 @@
 #include "model/skill_default_language.h"
 
 #include "model/type_tags.h"
-#include "platform/archive.h"
+#include "platform/field_visitor.h"
 
 namespace zulparvo {
 
 ZP_IMPLEMENT_SERIAL(CChar_Skill_DefaultLanguage, CChar_Skill_Base, 0)
 
-void CChar_Skill_DefaultLanguage::Serialize(CArchive& ar) {
-  CChar_Skill_Base::Serialize(ar);
-  int32_t classVersion = kClassVersion;  // not tested on reading
-  ar.Exchange(classVersion);
+void CChar_Skill_DefaultLanguage::VisitFields(CFieldVisitor& visitor) {
+  CChar_Skill_Base::VisitFields(visitor);
+  visitor.Version(CVersionMarker::ClassVersion(kClassVersion));
 }
 
 CString CChar_Skill_DefaultLanguage::GetType() const { return kTagDefaultLanguage; }

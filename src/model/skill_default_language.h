@@ -15,8 +15,7 @@ class CChar_Skill_DefaultLanguage : public CChar_Skill_Base {
  public:
   static constexpr int32_t kClassVersion = 1;
 
-  void Serialize(CArchive& ar) override;
-
+  void VisitFields(CFieldVisitor& visitor) override;
   CString GetType() const override;
   // "Native Language: " and the language's name.
   CString GetDisplayName() override;

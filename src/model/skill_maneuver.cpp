@@ -3,22 +3,15 @@
 #include <optional>
 
 #include "model/type_tags.h"
-#include "platform/archive.h"
 #include "platform/field_visitor.h"
 
 namespace zulparvo {
 
 ZP_IMPLEMENT_SERIAL(CChar_Skill_Maneuver, CChar_Skill_Default, 0)
 
-void CChar_Skill_Maneuver::Serialize(CArchive& ar) {
-  CChar_Skill_Default::Serialize(ar);
-  int32_t classVersion = kClassVersion;  // not tested on reading
-  ar.Exchange(classVersion);
-  ar.Exchange(m_integer3);
-}
-
 void CChar_Skill_Maneuver::VisitFields(CFieldVisitor& visitor) {
   CChar_Skill_Default::VisitFields(visitor);
+  visitor.Version(CVersionMarker::ClassVersion(kClassVersion));
   visitor.Integer("integer_3", m_integer3);
 }
 

@@ -13,7 +13,6 @@ class CChar_Skill_Maneuver : public CChar_Skill_Default {
  public:
   static constexpr int32_t kClassVersion = 1;
 
-  void Serialize(CArchive& ar) override;
   void VisitFields(CFieldVisitor& visitor) override;
 
   CString GetType() const override;

@@ -1,22 +1,15 @@
 #include "model/skill_martial_arts_maneuver.h"
 
 #include "model/type_tags.h"
-#include "platform/archive.h"
 #include "platform/field_visitor.h"
 
 namespace zulparvo {
 
 ZP_IMPLEMENT_SERIAL(CChar_Skill_MartialArtsManeuver, CChar_Skill_Maneuver, 0)
 
-void CChar_Skill_MartialArtsManeuver::Serialize(CArchive& ar) {
-  CChar_Skill_Maneuver::Serialize(ar);
-  int32_t classVersion = kClassVersion;  // not tested on reading
-  ar.Exchange(classVersion);
-  ar.Exchange(m_styleName);
-}
-
 void CChar_Skill_MartialArtsManeuver::VisitFields(CFieldVisitor& visitor) {
   CChar_Skill_Maneuver::VisitFields(visitor);
+  visitor.Version(CVersionMarker::ClassVersion(kClassVersion));
   visitor.Text("style_name", m_styleName);
 }
 

@@ -18,7 +18,6 @@ class CChar_Skill_MartialArtsManeuver : public CChar_Skill_Maneuver {
   // The style's copy of a maneuver; the style name starts empty.
   explicit CChar_Skill_MartialArtsManeuver(const CChar_Skill_Maneuver& maneuver) : CChar_Skill_Maneuver(maneuver) {}
 
-  void Serialize(CArchive& ar) override;
   void VisitFields(CFieldVisitor& visitor) override;
 
   CString GetType() const override;

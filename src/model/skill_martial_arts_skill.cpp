@@ -1,22 +1,15 @@
 #include "model/skill_martial_arts_skill.h"
 
 #include "model/type_tags.h"
-#include "platform/archive.h"
 #include "platform/field_visitor.h"
 
 namespace zulparvo {
 
 ZP_IMPLEMENT_SERIAL(CChar_Skill_MartialArtsSkill, CChar_Skill_Base, 0)
 
-void CChar_Skill_MartialArtsSkill::Serialize(CArchive& ar) {
-  CChar_Skill_Base::Serialize(ar);
-  int32_t classVersion = kClassVersion;  // not tested on reading
-  ar.Exchange(classVersion);
-  ar.Exchange(m_styleName);
-}
-
 void CChar_Skill_MartialArtsSkill::VisitFields(CFieldVisitor& visitor) {
   CChar_Skill_Base::VisitFields(visitor);
+  visitor.Version(CVersionMarker::ClassVersion(kClassVersion));
   visitor.Text("style_name", m_styleName);
 }
 

@@ -18,7 +18,6 @@ class CChar_Skill_MartialArtsSkill : public CChar_Skill_Base {
   // The style's copy of a skill (its skill-record fields); the style name starts empty.
   explicit CChar_Skill_MartialArtsSkill(const CChar_Skill_Base& skill) : CChar_Skill_Base(skill) {}
 
-  void Serialize(CArchive& ar) override;
   void VisitFields(CFieldVisitor& visitor) override;
 
   CString GetType() const override;

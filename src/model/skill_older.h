@@ -14,7 +14,6 @@ class CChar_Skill : public CZULBaseObject {
   ZP_DECLARE_SERIAL(CChar_Skill)
 
  public:
-  void Serialize(CArchive& ar) override;
   void VisitFields(CFieldVisitor& visitor) override;
 
   // A text of one character, code 1: the record has no tag of the vocabulary.

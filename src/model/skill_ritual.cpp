@@ -1,16 +1,15 @@
 #include "model/skill_ritual.h"
 
 #include "model/type_tags.h"
-#include "platform/archive.h"
+#include "platform/field_visitor.h"
 
 namespace zulparvo {
 
 ZP_IMPLEMENT_SERIAL(CChar_Skill_Ritual, CChar_Skill_Default, 0)
 
-void CChar_Skill_Ritual::Serialize(CArchive& ar) {
-  CChar_Skill_Default::Serialize(ar);
-  int32_t classVersion = kClassVersion;  // not tested on reading
-  ar.Exchange(classVersion);
+void CChar_Skill_Ritual::VisitFields(CFieldVisitor& visitor) {
+  CChar_Skill_Default::VisitFields(visitor);
+  visitor.Version(CVersionMarker::ClassVersion(kClassVersion));
 }
 
 CString CChar_Skill_Ritual::GetType() const { return kTagRitual; }

@@ -14,8 +14,7 @@ class CChar_Skill_Ritual : public CChar_Skill_Default {
  public:
   static constexpr int32_t kClassVersion = 1;
 
-  void Serialize(CArchive& ar) override;
-
+  void VisitFields(CFieldVisitor& visitor) override;
   CString GetType() const override;
   // Adds the step count of the points to the stored level; the attributes play no part.
   void ComputeLevel(int mode, int st, int dx, int iq, int ht) override;

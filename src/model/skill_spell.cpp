@@ -1,24 +1,18 @@
 #include "model/skill_spell.h"
 
 #include "model/type_tags.h"
-#include "platform/archive.h"
 #include "platform/field_visitor.h"
 
 namespace zulparvo {
 
 ZP_IMPLEMENT_SERIAL(CChar_Skill_Spell, CChar_Skill_Base, 0)
 
-void CChar_Skill_Spell::Serialize(CArchive& ar) {
-  CChar_Skill_Base::Serialize(ar);
-  int32_t classVersion = kClassVersion;  // not tested on reading
-  ar.Exchange(classVersion);
-  ar.Exchange(m_colleges);
-}
-
 void CChar_Skill_Spell::VisitFields(CFieldVisitor& visitor) {
   CChar_Skill_Base::VisitFields(visitor);
+  visitor.Version(CVersionMarker::ClassVersion(kClassVersion));
   visitor.Integer("colleges", m_colleges);
-  // Not a stored field, but a script must be able to give it without a reference database.
+  // Not in files, but a script must be able to give it without a reference database.
+  visitor.Since(CSince::Never());
   visitor.Text("college_text", m_collegeText);
 }
 

@@ -14,7 +14,6 @@ class CChar_Skill_Spell : public CChar_Skill_Base {
  public:
   static constexpr int32_t kClassVersion = 1;
 
-  void Serialize(CArchive& ar) override;
   void VisitFields(CFieldVisitor& visitor) override;
 
   CString GetType() const override;

@@ -18,12 +18,6 @@ class CChar_Skill_MartialArtsStyleSelection : public CZULBaseObject {
   static constexpr int32_t kClassVersion = 1;
   static constexpr std::size_t kIntegerCount = 4;
 
-  CChar_Skill_MartialArtsStyleSelection() = default;
-  CChar_Skill_MartialArtsStyleSelection(const CChar_Skill_MartialArtsStyleSelection& other);
-  CChar_Skill_MartialArtsStyleSelection& operator=(const CChar_Skill_MartialArtsStyleSelection&) = delete;
-  ~CChar_Skill_MartialArtsStyleSelection() override = default;
-
-  void Serialize(CArchive& ar) override;
   void VisitFields(CFieldVisitor& visitor) override;
 
   CString GetType() const override;
@@ -37,7 +31,7 @@ class CChar_Skill_MartialArtsStyleSelection : public CZULBaseObject {
 
  private:
   std::array<int32_t, kIntegerCount> m_integers{};
-  std::unique_ptr<CObject> m_object;
+  COwnedRecord m_object;  // copies clone it
 };
 
 }  // namespace zulparvo

@@ -2,7 +2,6 @@
 
 #include "base/rounding.h"
 #include "model/type_tags.h"
-#include "platform/archive.h"
 #include "platform/field_visitor.h"
 
 namespace zulparvo {
@@ -16,28 +15,15 @@ constexpr int32_t kFlatPointsKind = 2;
 
 }  // namespace
 
-void CChar_Skill_SuperPower::Serialize(CArchive& ar) {
-  CChar_Skill_Base::Serialize(ar);
-  int32_t classVersion = kClassVersion;
-  ar.Exchange(classVersion);
-  ar.Exchange(m_powerCost);
-  ar.Exchange(m_powerLevel);
-  ar.Exchange(m_integer2);
-  ar.Exchange(m_enhancements);
-  ar.Exchange(m_limitations);
-  if (ar.IsStoring() || classVersion > 1) {
-    ar.Exchange(m_firstLevelCost);
-    ar.Exchange(m_costPerLevel);
-  }
-}
-
 void CChar_Skill_SuperPower::VisitFields(CFieldVisitor& visitor) {
   CChar_Skill_Base::VisitFields(visitor);
+  visitor.Version(CVersionMarker::ClassVersion(kClassVersion));
   visitor.Real("power_cost", m_powerCost);
   visitor.Integer("power_level", m_powerLevel);
   visitor.Integer("integer_2", m_integer2);
   visitor.List("enhancements", m_enhancements);
   visitor.List("limitations", m_limitations);
+  visitor.Since(2);
   visitor.Real("first_level_cost", m_firstLevelCost);
   visitor.Real("cost_per_level", m_costPerLevel);
 }

@@ -18,7 +18,6 @@ class CChar_Skill_SuperPower : public CChar_Skill_Base {
   // The lowest percentage that the modifiers together can take off the cost.
   static constexpr double kLowestPercentage = -75.0;
 
-  void Serialize(CArchive& ar) override;
   void VisitFields(CFieldVisitor& visitor) override;
 
   CString GetType() const override;

@@ -29,29 +29,12 @@ std::string Numbered(const char* stem, std::size_t number) { return stem + std::
 
 void CChar_Transportation::Serialize(CArchive& ar) {
   CZULBaseObject::Serialize(ar);
-  int32_t classVersion = kClassVersion;
-  ar.Exchange(classVersion);
-  ar.Exchange(m_texts[0]);
-  ar.Exchange(m_texts[1]);
-  ar.Exchange(m_pictureName);
-  ar.Exchange(m_reals[0]);
-  ar.Exchange(m_texts[2]);
-  ar.Exchange(m_texts[3]);
-  ar.Exchange(m_reals[1]);
-  for (std::size_t i = 0; i < 4; ++i) ar.Exchange(m_integers[i]);
-  ar.Exchange(m_reals[2]);
-  for (std::size_t i = 0; i < 4; ++i) ar.Exchange(m_lists[i]);
-  ar.Exchange(m_texts[4]);
-  if (ar.IsStoring() || classVersion > 1) {
-    ar.Exchange(m_lists[4]);
-    ar.Exchange(m_integers[4]);
-    ar.Exchange(m_integers[5]);
-  }
   if (ar.IsLoading()) ReloadPicture();
 }
 
 void CChar_Transportation::VisitFields(CFieldVisitor& v) {
   CZULBaseObject::VisitFields(v);
+  v.Version(CVersionMarker::ClassVersion(kClassVersion));
   v.Text("text_1", m_texts[0]);
   v.Text("text_2", m_texts[1]);
   v.Text("picture_name", m_pictureName);
@@ -63,6 +46,7 @@ void CChar_Transportation::VisitFields(CFieldVisitor& v) {
   v.Real("real_3", m_reals[2]);
   for (std::size_t i = 0; i < 4; ++i) v.List(Numbered("list_", i + 1), m_lists[i]);
   v.Text("text_5", m_texts[4]);
+  v.Since(2);
   v.List("list_5", m_lists[4]);
   v.Integer("integer_5", m_integers[4]);
   v.Integer("integer_6", m_integers[5]);

@@ -2,7 +2,6 @@
 
 #include "misc/damage_tables.h"
 #include "model/type_tags.h"
-#include "platform/archive.h"
 #include "platform/field_visitor.h"
 
 namespace zulparvo {
@@ -21,19 +20,11 @@ constexpr std::array<const char*, CChar_Transportation_Animal::kTextCount> kText
 
 }  // namespace
 
-void CChar_Transportation_Animal::Serialize(CArchive& ar) {
-  CChar_Transportation::Serialize(ar);
-  int32_t classVersion = kClassVersion;
-  ar.Exchange(classVersion);
-  for (int32_t& value : m_animalIntegers) ar.Exchange(value);
-  if (ar.IsStoring() || classVersion > 1) {
-    for (CString& text : m_animalTexts) ar.Exchange(text);
-  }
-}
-
 void CChar_Transportation_Animal::VisitFields(CFieldVisitor& v) {
   CChar_Transportation::VisitFields(v);
+  v.Version(CVersionMarker::ClassVersion(kClassVersion));
   for (std::size_t i = 0; i < kIntegerCount; ++i) v.Integer(kIntegerKeys[i], m_animalIntegers[i]);
+  v.Since(2);
   for (std::size_t i = 0; i < kTextCount; ++i) v.Text(kTextKeys[i], m_animalTexts[i]);
 }
 

@@ -22,7 +22,6 @@ class CChar_Transportation_Animal : public CChar_Transportation {
   // The damage texts that the animal keeps, by their place among its texts.
   enum class Damage { Thrust, Swing, AdjustedThrust, StepFive };
 
-  void Serialize(CArchive& ar) override;
   void VisitFields(CFieldVisitor& visitor) override;
 
   CString GetType() const override;

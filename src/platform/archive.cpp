@@ -1,8 +1,11 @@
 #include "platform/archive.h"
 
+#include <algorithm>
 #include <bit>
+#include <climits>
 #include <cstring>
 #include <limits>
+#include <utility>
 
 #include "platform/collections.h"
 
@@ -17,10 +20,186 @@ namespace {
 constexpr std::size_t kCopyExpansion = 16;
 constexpr std::size_t kCopyAllowance = std::size_t{1} << 20;
 
-// Keeps the nesting depth for the duration of one object's data.
-class DepthGuard {
+std::string Describe(const CRuntimeClass* runtimeClass) {
+  return runtimeClass != nullptr ? runtimeClass->m_lpszClassName : "any class";
+}
+
+// The dot-separated whole numbers of a version text, each without its leading zeros;
+// false when the text is not of that form ("2.12" gives "2" and "12").
+bool VersionNumbers(std::string_view text, std::vector<std::string_view>& numbers) {
+  numbers.clear();
+  while (true) {
+    const std::size_t dot = std::min(text.find('.'), text.size());
+    std::string_view number = text.substr(0, dot);
+    if (number.empty() || !std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+      return false;
+    }
+    number.remove_prefix(std::min(number.find_first_not_of('0'), number.size()));
+    numbers.push_back(number);
+    if (dot == text.size()) return true;
+    text.remove_prefix(dot + 1);
+  }
+}
+
+// True when `version` is a version text of numbers that names a later version than
+// `current` ("9.99" and "2.13" are later than "2.12"; "2.0" and "beta" are not).
+bool IsLaterVersion(std::string_view version, std::string_view current) {
+  std::vector<std::string_view> a;
+  std::vector<std::string_view> b;
+  if (!VersionNumbers(version, a) || !VersionNumbers(current, b)) return false;
+  for (std::size_t i = 0; i < std::max(a.size(), b.size()); ++i) {
+    const std::string_view x = i < a.size() ? a[i] : std::string_view();
+    const std::string_view y = i < b.size() ? b[i] : std::string_view();
+    if (x.size() != y.size()) return x.size() > y.size();
+    if (x != y) return x > y;
+  }
+  return false;
+}
+
+// Exchanges an object's fields as its field list gives them, following the version
+// marks: when loading, a field is read only where the version read holds it.
+class ArchiveFields final : public CFieldVisitor {
  public:
-  explicit DepthGuard(int& depth) : m_depth(depth) { ++m_depth; }
+  ArchiveFields(CArchive& ar, const CObject& object) : m_ar(ar), m_object(object) {}
+
+  void Integer(std::string_view, int32_t& value) override {
+    if (Stored()) m_ar.Exchange(value);
+  }
+  void Real(std::string_view, double& value) override {
+    if (Stored()) m_ar.Exchange(value);
+  }
+  void Text(std::string_view, CString& value) override {
+    if (Stored()) m_ar.Exchange(value);
+  }
+  void TextList(std::string_view, CStringArray& value) override {
+    if (Stored()) m_ar.Exchange(value);
+  }
+  void List(std::string_view, CObArray& value) override {
+    if (Stored()) m_ar.Exchange(value);
+  }
+  void Object(std::string_view key, std::unique_ptr<CObject>& value, const CRuntimeClass* required) override {
+    if (Stored()) m_ar.ExchangeRecord(value, required, key);
+  }
+
+  void Version(const CVersionMarker& marker) override {
+    // A marker inside its level is there only where the fields before it are.
+    m_present = !marker.IsInner() || Stored();
+    if (m_present) m_step = marker.IsText() ? ExchangeText(marker) : ExchangeClassVersion(marker);
+    m_marker = marker;
+    m_gate = Gate::All;
+  }
+
+  void Since(const CSince& since) override {
+    switch (since.GetKind()) {
+      case CSince::Kind::VersionText: {
+        if (m_ar.IsStoring()) {  // every field of the current version is written
+          m_gate = Gate::All;
+          break;
+        }
+        const auto layouts = m_marker.Layouts();
+        const auto found = std::find_if(layouts.begin(), layouts.end(),
+                                        [&](const char* text) {
+                                          return text == since.GetText() || std::strcmp(text, since.GetText()) == 0;
+                                        });
+        if (found == layouts.end()) {
+          throw std::logic_error(std::string(m_object.GetClassName()) + " marks a field with version " +
+                                 since.GetText() + ", which its version marker does not list");
+        }
+        m_sinceStep = static_cast<int32_t>(found - layouts.begin()) + 1;
+        m_gate = Gate::From;
+        break;
+      }
+      case CSince::Kind::ClassVersion:
+        m_sinceStep = since.GetClassVersion();
+        m_gate = Gate::From;
+        break;
+      case CSince::Kind::WrittenOnly:
+        m_gate = Gate::WrittenOnly;
+        break;
+      case CSince::Kind::Never:
+        m_gate = Gate::Never;
+        break;
+    }
+  }
+
+ private:
+  enum class Gate { All, From, WrittenOnly, Never };
+
+  bool Stored() const {
+    switch (m_gate) {
+      case Gate::All: return m_ar.IsStoring() || m_present;
+      case Gate::From: return m_ar.IsStoring() || (m_present && m_step >= m_sinceStep);
+      case Gate::WrittenOnly: return m_ar.IsStoring();
+      case Gate::Never: return false;
+    }
+    return false;
+  }
+
+  // The layout step of a version text: its place among the layouts (from 1), or 0 for
+  // an older text that is none of them.
+  int32_t ExchangeText(const CVersionMarker& marker) {
+    const auto layouts = marker.Layouts();
+    if (m_ar.IsStoring()) {
+      m_ar.WriteString(layouts.back());
+      return static_cast<int32_t>(layouts.size());
+    }
+    const std::size_t offset = m_ar.GetPosition();
+    const CString version = m_ar.ReadString();
+    for (std::size_t i = 0; i < layouts.size(); ++i) {
+      if (version == layouts[i]) return static_cast<int32_t>(i) + 1;
+    }
+    if (IsLaterVersion(version, layouts.back())) RefuseNewer("version " + version, layouts.back(), offset);
+    return 0;
+  }
+
+  int32_t ExchangeClassVersion(const CVersionMarker& marker) {
+    const int32_t current = marker.GetClassVersion();
+    if (m_ar.IsStoring()) {
+      m_ar.WriteInt(current);
+      return current;
+    }
+    const std::size_t offset = m_ar.GetPosition();
+    const int32_t version = m_ar.ReadInt();
+    if (current > 1 && version > current) {
+      RefuseNewer("class version " + std::to_string(version), std::to_string(current), offset);
+    }
+    return version;
+  }
+
+  [[noreturn]] void RefuseNewer(const std::string& stored, const std::string& current, std::size_t offset) const {
+    throw CArchiveVersionException(std::string("a ") + m_object.GetClassName() + " of " + stored +
+                                       ", newer than " + current + ", the newest this program reads",
+                                   offset);
+  }
+
+  CArchive& m_ar;
+  const CObject& m_object;
+  CVersionMarker m_marker = CVersionMarker::ClassVersion(1);
+  bool m_present = true;      // the current marker is in the bytes (or none was given)
+  int32_t m_step = 0;         // the layout step that the marker gives
+  Gate m_gate = Gate::All;
+  int32_t m_sinceStep = 0;
+};
+
+}  // namespace
+
+bool IsListClass(const CRuntimeClass* runtimeClass) {
+  return runtimeClass->IsDerivedFrom(ZP_RUNTIME_CLASS(CObArray)) ||
+         runtimeClass->IsDerivedFrom(ZP_RUNTIME_CLASS(CStringArray));
+}
+
+// Keeps the nesting depth for the duration of one object's data, and refuses an object
+// that would nest too deeply.
+class CArchive::DepthGuard {
+ public:
+  DepthGuard(CArchive& ar, std::size_t offset) : m_depth(ar.m_depth) {
+    if (m_depth >= kMaxDepth) {
+      ar.FailAt("records are nested more than " + std::to_string(kMaxDepth) + " deep" +
+                    (ar.IsStoring() ? ", which no reader would take back" : ""),
+                offset);
+    }
+    ++m_depth;
+  }
   ~DepthGuard() { --m_depth; }
   DepthGuard(const DepthGuard&) = delete;
   DepthGuard& operator=(const DepthGuard&) = delete;
@@ -28,8 +207,6 @@ class DepthGuard {
  private:
   int& m_depth;
 };
-
-}  // namespace
 
 CArchiveException::CArchiveException(const std::string& message, std::size_t offset)
     : std::runtime_error(message + " (at byte " + std::to_string(offset) + ")"), m_message(message), m_offset(offset) {}
@@ -66,7 +243,7 @@ void CArchive::WriteReal(double value) {
 
 void CArchive::WriteString(const CString& text) {
   const std::size_t length = text.size();
-  if (length > std::numeric_limits<uint32_t>::max()) throw std::length_error("text too long for an archive");
+  if (length > std::numeric_limits<uint32_t>::max()) Fail("a text of " + std::to_string(length) + " bytes is too long");
   if (length < 0xFF) {
     WriteByte(static_cast<uint8_t>(length));
   } else if (length < 0xFFFE) {
@@ -81,7 +258,7 @@ void CArchive::WriteString(const CString& text) {
 }
 
 void CArchive::WriteCount(std::size_t count) {
-  if (count > std::numeric_limits<uint32_t>::max()) throw std::length_error("list too long for an archive");
+  if (count > std::numeric_limits<uint32_t>::max()) Fail("a list of " + std::to_string(count) + " elements is too long");
   if (count < wCountEscape) {
     WriteWord(static_cast<uint16_t>(count));
   } else {
@@ -124,17 +301,18 @@ void CArchive::WriteObject(const CObject* object) {
     }
     return;
   }
+  const DepthGuard depth(*this, m_buffer.size());
   WriteClass(object->GetRuntimeClass());
   m_storeMap.emplace(object, m_nextIndex++);
   // The archive writes through the same operation that reads; storing leaves the
-  // object as it was apart from version markers that it sets to their current values.
+  // object as it was.
   const_cast<CObject*>(object)->Serialize(*this);
 }
 
 // ---------------------------------------------------------------------------------
 // Loading
 
-void CArchive::Fail(const std::string& message) const { FailAt(message, m_position); }
+void CArchive::Fail(const std::string& message) const { FailAt(message, m_storing ? m_buffer.size() : m_position); }
 
 void CArchive::FailAt(const std::string& message, std::size_t offset) const { throw CArchiveException(message, offset); }
 
@@ -204,16 +382,12 @@ std::size_t CArchive::ReadCount(std::size_t minBytesPerElement) {
   return count;
 }
 
-std::string CArchive::Describe(const CRuntimeClass* runtimeClass) {
-  return runtimeClass != nullptr ? runtimeClass->m_lpszClassName : "any class";
-}
-
 const CArchive::LoadEntry& CArchive::ExistingObject(std::size_t index, std::size_t tagOffset) const {
   if (index >= m_loadMap.size()) {
     FailAt("a reference to object " + std::to_string(index) + ", which has not been stored before", tagOffset);
   }
   const LoadEntry& entry = m_loadMap[index];
-  if (entry.object == nullptr) {
+  if (!entry.isObject) {
     FailAt("a reference to object " + std::to_string(index) + ", which is a class, not an object", tagOffset);
   }
   if (!entry.complete) {
@@ -221,6 +395,13 @@ const CArchive::LoadEntry& CArchive::ExistingObject(std::size_t index, std::size
            tagOffset);
   }
   return entry;
+}
+
+std::size_t CArchive::Register(LoadEntry entry) {
+  // Read again, the bytes name the classes and objects by the indexes they already have.
+  if (m_readingAgain) return 0;
+  m_loadMap.push_back(entry);
+  return m_loadMap.size() - 1;
 }
 
 CArchive::Reference CArchive::ReadReference(const CRuntimeClass* required) {
@@ -247,9 +428,7 @@ CArchive::Reference CArchive::ReadReference(const CRuntimeClass* required) {
                  std::to_string(runtimeClass->m_wSchema),
              tagOffset);
     }
-    LoadEntry entry;
-    entry.runtimeClass = runtimeClass;
-    m_loadMap.push_back(entry);
+    Register({.runtimeClass = runtimeClass});
   } else {
     uint32_t index = 0;
     bool isClass = false;
@@ -263,14 +442,14 @@ CArchive::Reference CArchive::ReadReference(const CRuntimeClass* required) {
     }
     if (!isClass) {
       const LoadEntry& entry = ExistingObject(index, tagOffset);
-      if (required != nullptr && !entry.object->IsKindOf(required)) {
-        FailAt(std::string("a ") + entry.object->GetClassName() + " where a " + Describe(required) +
+      if (required != nullptr && !entry.runtimeClass->IsDerivedFrom(required)) {
+        FailAt(std::string("a ") + entry.runtimeClass->m_lpszClassName + " where a " + Describe(required) +
                    " is expected",
                tagOffset);
       }
-      return {Reference::Existing, index, nullptr};
+      return {Reference::Existing, index, entry.runtimeClass};
     }
-    if (index >= m_loadMap.size() || m_loadMap[index].runtimeClass == nullptr) {
+    if (index >= m_loadMap.size() || m_loadMap[index].isObject || m_loadMap[index].runtimeClass == nullptr) {
       FailAt("a reference to class " + std::to_string(index) + ", which has not been stored before", tagOffset);
     }
     runtimeClass = m_loadMap[index].runtimeClass;
@@ -282,25 +461,20 @@ CArchive::Reference CArchive::ReadReference(const CRuntimeClass* required) {
   return {Reference::New, 0, runtimeClass};
 }
 
-std::size_t CArchive::RegisterObject(CObject* object) {
-  LoadEntry entry;
-  entry.object = object;
-  m_loadMap.push_back(entry);
-  return m_loadMap.size() - 1;
-}
-
 void CArchive::ReadObjectData(CObject& object, std::size_t index, std::size_t tagOffset) {
-  if (m_depth >= kMaxDepth) FailAt("records are nested more than " + std::to_string(kMaxDepth) + " deep", tagOffset);
-  DepthGuard depth(m_depth);
-  const std::size_t before = m_materialised + m_position;
+  const DepthGuard depth(*this, tagOffset);
+  const std::size_t start = m_position;
   object.Serialize(*this);
-  LoadEntry& entry = m_loadMap[index];
-  entry.complete = true;
-  entry.weight = m_materialised + m_position - before;
+  if (!m_readingAgain) {
+    LoadEntry& entry = m_loadMap[index];
+    entry.complete = true;
+    entry.dataStart = start;
+    entry.dataEnd = m_position;
+  }
 }
 
-void CArchive::ChargeCopy(std::size_t weight, std::size_t offset) {
-  m_materialised += weight;
+void CArchive::ChargeCopy(std::size_t bytes, std::size_t offset) {
+  m_materialised += bytes;
   if (m_materialised + m_position > m_materialisedLimit) {
     FailAt("the file refers to earlier records so often that their copies would grow past " +
                std::to_string(m_materialisedLimit) + " bytes",
@@ -308,65 +482,60 @@ void CArchive::ChargeCopy(std::size_t weight, std::size_t offset) {
   }
 }
 
+// A copy of an earlier object, read again from its bytes into the new object, as it
+// was read the first time: nothing that was done with the first object since (its owner
+// may have changed or destroyed it) reaches the copy.
+void CArchive::ReadAgain(CObject& object, std::size_t index, std::size_t tagOffset) {
+  const LoadEntry entry = m_loadMap[index];
+  ChargeCopy(entry.dataEnd - entry.dataStart, tagOffset);
+  const DepthGuard depth(*this, tagOffset);
+  const std::size_t position = std::exchange(m_position, entry.dataStart);
+  const bool readingAgain = std::exchange(m_readingAgain, true);
+  try {
+    object.Serialize(*this);
+  } catch (const CArchiveException& error) {
+    // The bytes read again were read well the first time: the fault (too deep, too
+    // many copies) lies in the reference that asked for the copy.
+    if (readingAgain) throw;
+    FailAt(error.GetMessage(), tagOffset);
+  }
+  m_position = position;
+  m_readingAgain = readingAgain;
+}
+
+std::unique_ptr<CObject> CArchive::ReadReferenced(const Reference& reference, std::size_t tagOffset) {
+  if (reference.kind == Reference::Null) return nullptr;
+  std::unique_ptr<CObject> object = reference.runtimeClass->CreateObject();
+  if (reference.kind == Reference::Existing) {
+    ReadAgain(*object, reference.index, tagOffset);
+  } else {
+    ReadObjectData(*object, Register({.runtimeClass = reference.runtimeClass, .isObject = true}), tagOffset);
+  }
+  return object;
+}
+
 std::unique_ptr<CObject> CArchive::ReadObject(const CRuntimeClass* required) {
   const std::size_t tagOffset = m_position;
-  const Reference reference = ReadReference(required);
-  switch (reference.kind) {
-    case Reference::Null:
-      return nullptr;
-    case Reference::Existing: {
-      const LoadEntry& entry = m_loadMap[reference.index];
-      ChargeCopy(entry.weight, tagOffset);
-      return entry.object->Clone();
-    }
-    case Reference::New:
-      break;
-  }
-  std::unique_ptr<CObject> object = reference.runtimeClass->CreateObject();
-  ReadObjectData(*object, RegisterObject(object.get()), tagOffset);
-  return object;
+  return ReadReferenced(ReadReference(required), tagOffset);
 }
 
 void CArchive::ReadObjectInto(CObject& target) {
   const std::size_t tagOffset = m_position;
   const CRuntimeClass* required = target.GetRuntimeClass();
   const Reference reference = ReadReference(required);
-  switch (reference.kind) {
-    case Reference::Null:
-      return;
-    case Reference::Existing: {
-      const LoadEntry& entry = m_loadMap[reference.index];
-      if (entry.object->GetRuntimeClass() != required) {
-        FailAt(std::string("a ") + entry.object->GetClassName() + " where a " + Describe(required) + " is expected",
-               tagOffset);
-      }
-      ChargeCopy(entry.weight, tagOffset);
-      // The target keeps its own settings (the element class of a list), and the
-      // copied elements are checked against them.
-      if (auto* list = DynamicDownCast<CObArray>(&target)) {
-        const auto& source = static_cast<const CObArray&>(*entry.object);
-        list->RemoveAll();
-        for (const auto& item : source) {
-          if (list->GetElementClass() != nullptr && !item->IsKindOf(list->GetElementClass())) {
-            FailAt(std::string("a ") + item->GetClassName() + " in a list of " + Describe(list->GetElementClass()),
-                   tagOffset);
-          }
-          list->Add(item->Clone());
-        }
-      } else if (auto* texts = DynamicDownCast<CStringArray>(&target)) {
-        *texts = static_cast<const CStringArray&>(*entry.object);
-      }
-      return;
-    }
-    case Reference::New:
-      break;
-  }
+  if (reference.kind == Reference::Null) return;
   if (reference.runtimeClass != required) {
     FailAt(std::string("a ") + reference.runtimeClass->m_lpszClassName + " where a " + Describe(required) +
                " is expected",
            tagOffset);
   }
-  ReadObjectData(target, RegisterObject(&target), tagOffset);
+  // The target keeps its own settings (the element class of a list), against which
+  // the elements are checked as they are read.
+  if (reference.kind == Reference::Existing) {
+    ReadAgain(target, reference.index, tagOffset);
+  } else {
+    ReadObjectData(target, Register({.runtimeClass = required, .isObject = true}), tagOffset);
+  }
 }
 
 // ---------------------------------------------------------------------------------
@@ -408,12 +577,34 @@ void CArchive::Exchange(CObArray& list) { ExchangeList(list); }
 
 void CArchive::Exchange(CStringArray& list) { ExchangeList(list); }
 
-void CArchive::Exchange(std::unique_ptr<CObject>& object, const CRuntimeClass* required) {
+void CArchive::ExchangeRecord(std::unique_ptr<CObject>& record, const CRuntimeClass* required,
+                              std::string_view place) {
+  const auto refuseList = [&](const CRuntimeClass* runtimeClass, std::size_t offset) {
+    if (runtimeClass != nullptr && IsListClass(runtimeClass)) {
+      FailAt(std::string(place) + " holds a " + runtimeClass->m_lpszClassName + ", where a single record belongs",
+             offset);
+    }
+  };
   if (m_storing) {
-    WriteObject(object.get());
-  } else {
-    object = ReadObject(required);
+    refuseList(record ? record->GetRuntimeClass() : nullptr, m_buffer.size());
+    WriteObject(record.get());
+    return;
   }
+  // The class is checked at the reference, before anything of a list is read.
+  const std::size_t tagOffset = m_position;
+  const Reference reference = ReadReference(required);
+  refuseList(reference.runtimeClass, tagOffset);
+  record = ReadReferenced(reference, tagOffset);
+}
+
+void CArchive::ExchangeRoot(CObject& root) {
+  const DepthGuard depth(*this, m_storing ? m_buffer.size() : m_position);
+  root.Serialize(*this);
+}
+
+void CArchive::ExchangeFields(CObject& object) {
+  ArchiveFields fields(*this, object);
+  object.VisitFields(fields);
 }
 
 }  // namespace zulparvo

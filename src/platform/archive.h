@@ -19,15 +19,21 @@
 //   lists     an object of class "CObArray" (count, then one object per element) or
 //             "CStringArray" (count, then the texts).
 //
+// An object's own data is what its class's field list gives (field_visitor.h): each
+// class level's version marker, then its fields in the order listed, each stored from
+// the version of the marker that its mark names.
+//
 // Reading never trusts a number from the file: every length and count is checked
 // against the bytes that remain, nesting is bounded, and every fault ends the read
-// with a CArchiveException that says what is wrong and at which byte offset.
+// with a CArchiveException that says what is wrong and at which byte offset. The
+// writer refuses what the reader would refuse (records nested too deeply, a list where
+// a single record belongs), so that every file it writes can be read back.
 //
 // Every record here is owned by exactly one place. When a file refers to an object
-// that was read before (a back-reference), the place receives its own copy; the total
-// amount that such copies may add is bounded in proportion to the file's size. A
-// reference to an object that is still being read, so that it would contain itself,
-// is an error.
+// that was read before (a back-reference), the place receives its own copy, read
+// again from the bytes that gave the first; the total that such copies may add is
+// bounded in proportion to the file's size. A reference to an object that is still
+// being read, so that it would contain itself, is an error.
 #pragma once
 
 #include <cstddef>
@@ -36,9 +42,11 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "platform/field_visitor.h"
 #include "platform/object.h"
 
 namespace zulparvo {
@@ -59,6 +67,12 @@ class CArchiveException : public std::runtime_error {
   std::size_t m_offset;
 };
 
+// A record whose version marker names a version newer than any this program reads.
+class CArchiveVersionException : public CArchiveException {
+ public:
+  using CArchiveException::CArchiveException;
+};
+
 class CArchive {
  public:
   // These numbers are written to disk and must not change.
@@ -69,7 +83,8 @@ class CArchive {
   static constexpr uint32_t dwBigClassTag = 0x80000000u;
   static constexpr uint16_t wCountEscape = 0xFFFF;
   static constexpr std::size_t kMaxClassNameLength = 64;
-  static constexpr int kMaxDepth = 64;
+  // Objects (lists included) nest at most this deep.
+  static constexpr int kMaxDepth = kMaxNestingDepth;
 
   // An archive that stores into its own buffer.
   CArchive();
@@ -104,8 +119,7 @@ class CArchive {
   // An element count; each element needs at least `minBytesPerElement` more bytes.
   std::size_t ReadCount(std::size_t minBytesPerElement);
   // Reads an object reference and returns the object it names (null for no object).
-  // The object must be of `required` or a subclass of it, when that is given. Later
-  // back-references copy it, so it must stay alive while the archive reads.
+  // The object must be of `required` or a subclass of it, when that is given.
   std::unique_ptr<CObject> ReadObject(const CRuntimeClass* required);
   // Reads an object reference into an object that the caller already has (a list
   // slot): the stored object must be of target's class; no object leaves it as it is.
@@ -114,7 +128,7 @@ class CArchive {
   std::size_t GetPosition() const { return m_position; }
   std::size_t GetRemaining() const { return m_data.size() - m_position; }
   bool AtEnd() const { return m_position == m_data.size(); }
-  // Ends the read with an archive error at the current position.
+  // Ends the read (or the write) with an archive error at the current position.
   [[noreturn]] void Fail(const std::string& message) const;
   [[noreturn]] void FailAt(const std::string& message, std::size_t offset) const;
 
@@ -126,31 +140,40 @@ class CArchive {
   // "CStringArray" object.
   void Exchange(CObArray& list);
   void Exchange(CStringArray& list);
-  // A single owned record of `required` or a subclass (any class when null), or none.
-  void Exchange(std::unique_ptr<CObject>& object, const CRuntimeClass* required = nullptr);
+  // A single record of `required` or a subclass (any class when null), or none; never
+  // a list. `place` names the slot in errors ("skill_slot_1", "an element of a list").
+  void ExchangeRecord(std::unique_ptr<CObject>& record, const CRuntimeClass* required, std::string_view place);
+  // The outermost object's own data, without an object reference before it (a
+  // character file holds its character so); it counts as one level of nesting.
+  void ExchangeRoot(CObject& root);
+  // The object's fields as its field list gives them: what CObject::Serialize does.
+  void ExchangeFields(CObject& object);
 
  private:
   struct LoadEntry {
-    const CRuntimeClass* runtimeClass = nullptr;  // set for a class entry
-    CObject* object = nullptr;                    // set for an object entry
-    bool complete = false;                        // the object's data has been read
-    std::size_t weight = 0;                       // what a copy of the object costs
+    const CRuntimeClass* runtimeClass = nullptr;  // the class; of the object for an object
+    bool isObject = false;
+    bool complete = false;        // an object whose data has been read
+    std::size_t dataStart = 0;    // where an object's data lies in the bytes
+    std::size_t dataEnd = 0;
   };
   struct Reference {
     enum Kind { Null, Existing, New } kind = Null;
     std::size_t index = 0;                        // Existing: the object's index
-    const CRuntimeClass* runtimeClass = nullptr;  // New: the class to create
+    const CRuntimeClass* runtimeClass = nullptr;  // the object's class
   };
+  class DepthGuard;
 
   void ExchangeList(CObject& list);
   void Need(std::size_t bytes) const;
   void WriteClass(const CRuntimeClass* runtimeClass);
   Reference ReadReference(const CRuntimeClass* required);
-  std::size_t RegisterObject(CObject* object);
+  std::size_t Register(LoadEntry entry);
+  std::unique_ptr<CObject> ReadReferenced(const Reference& reference, std::size_t tagOffset);
   void ReadObjectData(CObject& object, std::size_t index, std::size_t tagOffset);
+  void ReadAgain(CObject& object, std::size_t index, std::size_t tagOffset);
   const LoadEntry& ExistingObject(std::size_t index, std::size_t tagOffset) const;
-  void ChargeCopy(std::size_t weight, std::size_t offset);
-  static std::string Describe(const CRuntimeClass* runtimeClass);
+  void ChargeCopy(std::size_t bytes, std::size_t offset);
 
   bool m_storing;
   std::vector<uint8_t> m_buffer;
@@ -159,10 +182,16 @@ class CArchive {
   uint32_t m_nextIndex = 1;
   std::unordered_map<const void*, uint32_t> m_storeMap;  // classes and objects written
   std::vector<LoadEntry> m_loadMap;                      // index 0 stands for no object
+  // An earlier object's bytes are being read again for a copy.
+  bool m_readingAgain = false;
   int m_depth = 0;
-  // Bytes read plus the weight of every copy made so far, and the limit on it.
+  // Bytes read plus the bytes read again for copies, and the limit on it.
   std::size_t m_materialised = 0;
   std::size_t m_materialisedLimit = 0;
 };
+
+// True for the two list classes (and their subclasses), which stand only in list
+// fields, never as a record.
+bool IsListClass(const CRuntimeClass* runtimeClass);
 
 }  // namespace zulparvo

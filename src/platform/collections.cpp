@@ -40,10 +40,11 @@ std::unique_ptr<CObject> CObArray::RemoveAt(std::size_t index) {
 }
 
 void CObArray::Serialize(CArchive& ar) {
-  CObject::Serialize(ar);
+  // The elements are records, never lists.
+  static constexpr std::string_view kElement = "an element of a list";
   if (ar.IsStoring()) {
     ar.WriteCount(m_items.size());
-    for (const auto& item : m_items) ar.WriteObject(item.get());
+    for (auto& item : m_items) ar.ExchangeRecord(item, m_pElementClass, kElement);
   } else {
     // Every element takes at least the two bytes of its object tag.
     const std::size_t count = ar.ReadCount(2);
@@ -51,7 +52,8 @@ void CObArray::Serialize(CArchive& ar) {
     m_items.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
       const std::size_t offset = ar.GetPosition();
-      auto item = ar.ReadObject(m_pElementClass);
+      std::unique_ptr<CObject> item;
+      ar.ExchangeRecord(item, m_pElementClass, kElement);
       if (!item) ar.FailAt("element " + std::to_string(i) + " of a list is no object", offset);
       m_items.push_back(std::move(item));
     }
@@ -69,7 +71,6 @@ void CStringArray::RemoveAt(std::size_t index) {
 }
 
 void CStringArray::Serialize(CArchive& ar) {
-  CObject::Serialize(ar);
   if (ar.IsStoring()) {
     ar.WriteCount(m_texts.size());
     for (const auto& text : m_texts) ar.WriteString(text);

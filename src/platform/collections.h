@@ -1,7 +1,8 @@
 // CObArray and CStringArray: the two list classes that character files store.
 //
 // A CObArray owns its records. It may be told which class its elements must have; the
-// archive reader then refuses a file that puts a record of another class into it.
+// archive reader then refuses a file that puts a record of another class into it. Its
+// elements are records: the archive refuses a list as an element, both ways.
 #pragma once
 
 #include <cstddef>

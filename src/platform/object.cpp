@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <map>
 
+#include "platform/archive.h"
+
 namespace zulparvo {
 
 namespace {
@@ -50,7 +52,7 @@ std::vector<const CRuntimeClass*> RegisteredClasses() {
 
 const CRuntimeClass* CObject::GetRuntimeClass() const { return &classCObject; }
 
-void CObject::Serialize(CArchive&) {}
+void CObject::Serialize(CArchive& ar) { ar.ExchangeFields(*this); }
 
 void CObject::VisitFields(CFieldVisitor&) {}
 

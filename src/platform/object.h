@@ -7,6 +7,7 @@
 // when the library is loaded, through ZP_IMPLEMENT_SERIAL.
 #pragma once
 
+#include <concepts>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -47,10 +48,11 @@ class CObject {
   virtual ~CObject() = default;
 
   virtual const CRuntimeClass* GetRuntimeClass() const;
-  // Writes or reads the object's own data; the base writes and reads nothing.
+  // Writes or reads the object's own data: by default its fields as VisitFields lists
+  // them, with their version marks (field_visitor.h).
   virtual void Serialize(CArchive& ar);
-  // Presents every persistent field by name (for JSON and documentation); the base has
-  // none.
+  // Presents every persistent field by name, for the archive, JSON and documentation;
+  // the base has none.
   virtual void VisitFields(CFieldVisitor& visitor);
   // A deep copy of the object: owned records are copied too.
   virtual std::unique_ptr<CObject> Clone() const = 0;
@@ -72,10 +74,52 @@ struct CClassRegistrar {
   explicit CClassRegistrar(const CRuntimeClass& runtimeClass) { RegisterRuntimeClass(runtimeClass); }
 };
 
-// A deep copy of an owned record, or none.
-inline std::unique_ptr<CObject> CloneOrNull(const std::unique_ptr<CObject>& object) {
-  return object ? object->Clone() : nullptr;
-}
+// A single owned record, or none, that is copied with its owner: the copy holds a deep
+// copy of the record (Clone). It is a std::unique_ptr<CObject> in every other way.
+class COwnedRecord : public std::unique_ptr<CObject> {
+ public:
+  COwnedRecord() = default;
+  template <std::derived_from<CObject> T>
+  COwnedRecord(std::unique_ptr<T> record) noexcept : unique_ptr(std::move(record)) {}  // NOLINT: a plain owner converts
+  template <std::derived_from<CObject> T>
+  COwnedRecord& operator=(std::unique_ptr<T> record) noexcept {
+    unique_ptr::operator=(std::move(record));
+    return *this;
+  }
+  COwnedRecord(const COwnedRecord& other) : unique_ptr(other ? other->Clone() : nullptr) {}
+  COwnedRecord& operator=(const COwnedRecord& other) {
+    unique_ptr::operator=(other ? other->Clone() : nullptr);
+    return *this;
+  }
+  COwnedRecord(COwnedRecord&&) noexcept = default;
+  COwnedRecord& operator=(COwnedRecord&&) noexcept = default;
+  ~COwnedRecord() = default;
+};
+
+// A member that a copy of its owner does not take over, such as a cache or a log: the
+// copy starts with T's default, and copying an owner over another resets it. A move
+// keeps it.
+template <class T>
+class CTransient {
+ public:
+  CTransient() = default;
+  CTransient(const CTransient&) {}
+  CTransient& operator=(const CTransient&) {
+    m_value = T();
+    return *this;
+  }
+  CTransient(CTransient&&) noexcept = default;
+  CTransient& operator=(CTransient&&) noexcept = default;
+  ~CTransient() = default;
+
+  T& operator*() { return m_value; }
+  const T& operator*() const { return m_value; }
+  T* operator->() { return &m_value; }
+  const T* operator->() const { return &m_value; }
+
+ private:
+  T m_value{};
+};
 
 // The typed result of a checked down-cast: null when the object is not of class T.
 template <class T>
@@ -97,7 +141,8 @@ T* DynamicDownCast(CObject* object) {
   std::unique_ptr<::zulparvo::CObject> Clone() const override;
 
 // In the source file of every persistent class. The class must be default- and
-// copy-constructible; its copy constructor makes the deep copy that Clone returns.
+// copy-constructible; its copy constructor makes the deep copy that Clone returns (owned
+// lists, COwnedRecord and CTransient members make the implicit one do so).
 #define ZP_IMPLEMENT_SERIAL(cls, base, schema)                                                  \
   const ::zulparvo::CRuntimeClass cls::class##cls{#cls, schema, &cls::CreateObject,             \
                                                   ZP_RUNTIME_CLASS(base)};                      \

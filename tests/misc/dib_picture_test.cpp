@@ -292,20 +292,5 @@ TEST(DibPicture, LoadsFromAFileAndReportsAMissingOneOnlyWhenAsked) {
   std::filesystem::remove_all(folder);
 }
 
-TEST(DibPicture, StoredFuzzerInputsLoadOrAreRefused) {
-  int inputs = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(ZULPARVO_FUZZ_CORPUS "/bitmap")) {
-    SCOPED_TRACE(entry.path().string());
-    CMessageCollector quiet;
-    DibPicture picture;
-    if (picture.LoadFromMemory(ReadFileBytes(entry.path())) == 1) {
-      CSurface surface(8, 8);
-      EXPECT_EQ(picture.Draw(surface, 0, 0, 8, 8), 1);
-    }
-    ++inputs;
-  }
-  EXPECT_GT(inputs, 0);
-}
-
 }  // namespace
 }  // namespace zulparvo

@@ -9,8 +9,9 @@
 #include <vector>
 
 #include "model/enhancement_limitation.h"
+#include "model/records.h"
 
-namespace zulparvo {
+namespace zulparvo::testing {
 namespace {
 
 struct Modifier {
@@ -47,9 +48,9 @@ TEST(AdDisadCost, RecomputeCost) {
   };
   for (const CostCase& c : cases) {
     SCOPED_TRACE(c.name);
-    CChar_Ad_Disad record(1, c.baseCost, "Test", "BOOK_05", 0, "", "AD");
+    auto record = Make<CChar_Ad_Disad>({{"base_cost", c.baseCost}});
     for (const Modifier& m : c.modifiers) {
-      const CChar_Enhancement_Limitation modifier(2, m.value, "", "", "BOOK_05", m.kind);
+      const auto modifier = Make<CChar_Enhancement_Limitation>({{"value", m.value}, {"kind", m.kind}});
       if (m.limitation) {
         record.AddLimitation(modifier);
       } else {
@@ -63,13 +64,6 @@ TEST(AdDisadCost, RecomputeCost) {
     EXPECT_DOUBLE_EQ(record.GetCost(), c.cost);
     EXPECT_DOUBLE_EQ(record.GetBaseCost(), c.baseCost);
   }
-}
-
-TEST(AdDisadCost, ChargedAmountAddsExtraCost) {
-  CChar_Ad_Disad record(1, 10.0, "Test", "BOOK_05", 0, "", "AD");
-  record.RecomputeCost();
-  record.SetExtraCost(-5.0);
-  EXPECT_DOUBLE_EQ(record.GetCostWithExtra(), 5.0);
 }
 
 TEST(AdDisadCost, LevelsFromCost) {
@@ -87,8 +81,7 @@ TEST(AdDisadCost, LevelsFromCost) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.baseCost) + " / " + std::to_string(c.costPerLevel));
-    CChar_Ad_Disad record(1, c.baseCost, "Test", "BOOK_05", 0, "", "AD");
-    record.SetCostPerLevel(c.costPerLevel);
+    auto record = Make<CChar_Ad_Disad>({{"base_cost", c.baseCost}, {"cost_per_level", c.costPerLevel}});
     EXPECT_EQ(record.GetLevelsFromCost(), c.levels);
   }
 }
@@ -121,14 +114,13 @@ TEST(AdDisadDisplayName, LevelIsAddedToTheBonusInParentheses) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.description) + " at level " + std::to_string(c.level));
-    CChar_Ad_Disad record(1, 10.0, c.description, "BOOK_05", 0, "", "AD");
-    record.SetLevel(c.level);
+    auto record = Make<CChar_Ad_Disad>({{"description", c.description}, {"level", c.level}});
     EXPECT_EQ(record.GetDisplayName(), c.shown);
   }
 }
 
 TEST(AdDisadDisplayName, CacheFollowsTheLevel) {
-  CChar_Ad_Disad record(1, 10.0, "Keen Ears (+1)", "BOOK_05", 0, "", "AD");
+  auto record = Make<CChar_Ad_Disad>({{"description", "Keen Ears (+1)"}});
   EXPECT_EQ(record.GetDisplayName(), "Keen Ears (+1)");
   record.SetLevel(2);
   EXPECT_EQ(record.GetDisplayName(), "Keen Ears  (+3)");
@@ -136,11 +128,6 @@ TEST(AdDisadDisplayName, CacheFollowsTheLevel) {
   EXPECT_EQ(record.GetDisplayName(), "Keen Ears  (+3)");
   record.SetLevel(0);
   EXPECT_EQ(record.GetDisplayName(), "Keen Ears (+1)");
-}
-
-TEST(AdDisadDisplayName, WithoutDescriptionOrReferenceNameItIsEmpty) {
-  CChar_Ad_Disad record;
-  EXPECT_EQ(record.GetDisplayName(), "");
 }
 
 TEST(EnhancementLimitation, TypeBySignOfValue) {
@@ -151,4 +138,4 @@ TEST(EnhancementLimitation, TypeBySignOfValue) {
 }
 
 }  // namespace
-}  // namespace zulparvo
+}  // namespace zulparvo::testing

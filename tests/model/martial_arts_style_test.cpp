@@ -1,5 +1,5 @@
-// Martial-arts styles: entries by category, points, file layouts, skill recalculation,
-// and a style's place on the character.
+// Martial-arts styles: entries by category, points, skill recalculation, and a style's
+// place on the character.
 #include "model/martial_arts_style.h"
 
 #include <gtest/gtest.h>
@@ -7,37 +7,24 @@
 #include <string>
 #include <vector>
 
-#include "model/json/json_codec.h"
 #include "model/character.h"
-#include "platform/archive.h"
-#include "platform/archive_test_support.h"
+#include "model/records.h"
 #include "platform/profile.h"
 
 namespace zulparvo::testing {
 namespace {
 
+Json Fields(int32_t identifier, double points, Json more = Json::object()) {
+  more.update({{"book_code", "B05"}, {"identifier", identifier}, {"points", points}});
+  return more;
+}
+
 CChar_Skill_MartialArtsSkill Skill(int32_t identifier, double points, int32_t skillType = 0) {
-  CChar_Skill_MartialArtsSkill skill;
-  skill.SetIdentifier(identifier);
-  skill.SetBookCode("B05");
-  skill.SetPoints(points);
-  skill.SetSkillType(skillType);
-  return skill;
+  return Make<CChar_Skill_MartialArtsSkill>(Fields(identifier, points, {{"skill_type", skillType}}));
 }
 
-CChar_Skill_MartialArtsManeuver Maneuver(int32_t identifier, double points) {
-  CChar_Skill_MartialArtsManeuver maneuver;
-  maneuver.SetIdentifier(identifier);
-  maneuver.SetBookCode("B05");
-  maneuver.SetPoints(points);
-  return maneuver;
-}
-
-std::unique_ptr<CObject> Load(const std::vector<uint8_t>& bytes) {
-  CArchive in(bytes);
-  auto loaded = in.ReadObject(nullptr);
-  EXPECT_TRUE(in.AtEnd());
-  return loaded;
+CChar_Skill_MartialArtsManeuver Maneuver(int32_t identifier, double points, Json more = Json::object()) {
+  return Make<CChar_Skill_MartialArtsManeuver>(Fields(identifier, points, std::move(more)));
 }
 
 // Two primary skills of 2 and 4 points and a maneuver of 1 point.
@@ -64,84 +51,10 @@ TEST(MartialArtsStyle, PointsAreTheSumOfTheEntries) {
   EXPECT_DOUBLE_EQ(style.GetPoints(), 6.0);
 }
 
-TEST(MartialArtsStyle, EntriesGoOnlyIntoTheirKindOfCategory) {
-  CChar_Martial_Arts_Style style;
-  style.SetName("Judo");
-  for (std::size_t i = 0; i < kStyleCategoryCount; ++i) {
-    const auto category = static_cast<StyleCategory>(i);
-    SCOPED_TRACE(CChar_Martial_Arts_Style::CategoryTag(category));
-    const bool maneuvers = CChar_Martial_Arts_Style::HoldsManeuvers(category);
-    EXPECT_EQ(style.AddSkill(category, Skill(1, 1.0)), maneuvers ? 0 : 1);
-    EXPECT_EQ(style.AddManeuver(category, Maneuver(2, 1.0)), maneuvers ? 1 : 0);
-    ASSERT_EQ(style.GetEntryCount(category), 1u);
-    CChar_Skill_Base* entry = style.GetEntryAt(category, 0);
-    EXPECT_EQ(entry->GetType(), maneuvers ? "MAM" : "MAS");
-    const CString& styleName = maneuvers ? static_cast<CChar_Skill_MartialArtsManeuver*>(entry)->GetStyleName()
-                                         : static_cast<CChar_Skill_MartialArtsSkill*>(entry)->GetStyleName();
-    EXPECT_EQ(styleName, "Judo");
-  }
-}
-
-TEST(MartialArtsStyle, CategoryTagsAndPrompts) {
-  EXPECT_EQ(CChar_Martial_Arts_Style::CategoryFromTag("MAS-MANEVUER"), StyleCategory::Maneuver);
-  EXPECT_EQ(CChar_Martial_Arts_Style::CategoryFromTag("MAS-CINEMATIC_MANEUVER"), StyleCategory::CinematicManeuver);
-  for (const char* tag : {"MAS-MANEUVER", "mas-primary", "", "MAS"}) {
-    EXPECT_FALSE(CChar_Martial_Arts_Style::CategoryFromTag(tag)) << tag;
-  }
+TEST(MartialArtsStyle, SelectionPrompts) {
   const std::vector<std::pair<int, const char*>> prompts{
       {0, ""}, {1, "Select Primary Skill"}, {6, "Select Cinematic Maneuver"}, {7, ""}, {-1, ""}};
   for (const auto& [kind, prompt] : prompts) EXPECT_EQ(CChar_Martial_Arts_Style::GetSelectionPrompt(kind), prompt);
-}
-
-TEST(MartialArtsStyleArchive, RoundTripKeepsEveryField) {
-  CChar_Martial_Arts_Style style = SevenPointStyle();
-  style.SetIdentifier(12);
-  style.SetText2("B05");
-  style.SetText3("notes");
-  style.SetInteger1(-4);
-  style.SetInteger2(9);
-  style.AddSkill(StyleCategory::Cinematic, Skill(8, 0.5));
-  style.AddManeuver(StyleCategory::CinematicManeuver, Maneuver(9, 2.0));
-  style.RecomputePoints();
-  auto loaded = Load(Store({&style}));
-  ASSERT_NE(DynamicDownCast<CChar_Martial_Arts_Style>(loaded.get()), nullptr);
-  EXPECT_EQ(RecordToJson(*loaded), RecordToJson(style));
-}
-
-// A style with empty lists, written with the version text given; "1.1" adds integer 2
-// and the selections.
-Bytes StyleImage(const std::string& version) {
-  Bytes bytes;
-  bytes.NewClass("CChar_Martial_Arts_Style").ShortText(version).DWord(7).Real(2.5);
-  bytes.ShortText("Karate").ShortText("B05").ShortText("text").DWord(3);
-  // Class 1 is the style, object 2 the style itself, class 3 CObArray.
-  bytes.NewClass("CObArray").Word(0);
-  for (int i = 0; i < 5; ++i) bytes.Word(0x8003).Word(0);
-  return bytes;
-}
-
-TEST(MartialArtsStyleArchive, OlderVersionLacksItsLastTwoFields) {
-  for (const char* version : {"1.0", "", "1.2"}) {
-    SCOPED_TRACE(version);
-    auto loaded = Load(StyleImage(version));
-    auto& style = dynamic_cast<CChar_Martial_Arts_Style&>(*loaded);
-    EXPECT_DOUBLE_EQ(style.GetPoints(), 2.5);
-    EXPECT_EQ(style.GetText3(), "text");
-    EXPECT_EQ(style.GetInteger1(), 3);
-    EXPECT_EQ(style.GetInteger2(), 0);
-    // Written back as "1.1" with both fields.
-    EXPECT_EQ(Store({loaded.get()}), StyleImage("1.1").DWord(0).Word(0x8003).Word(0).Get());
-  }
-}
-
-TEST(MartialArtsStyleArchive, CurrentVersionReadsSelections) {
-  auto loaded = Load(StyleImage("1.1").DWord(5).Word(0x8003).Word(1)
-                         .NewClass("CChar_Skill_MartialArtsStyleSelection")
-                         .DWord(1).DWord(1).DWord(2).DWord(3).DWord(4).Word(0));
-  auto& style = dynamic_cast<CChar_Martial_Arts_Style&>(*loaded);
-  EXPECT_EQ(style.GetInteger2(), 5);
-  ASSERT_EQ(style.GetSelections().GetSize(), 1u);
-  EXPECT_EQ(style.GetSelections().GetAt(0)->GetInteger(3), 4);
 }
 
 // Installs a per-entry calculation for the life of the object.
@@ -169,11 +82,8 @@ class StyleRecalculation : public ::testing::Test {
   // A maneuver based on what its default fields name.
   static CChar_Skill_MartialArtsManeuver Based(int32_t identifier, int32_t source, const char* text1,
                                                const char* text2) {
-    CChar_Skill_MartialArtsManeuver maneuver = Maneuver(identifier, 0.0);
-    maneuver.SetDefaultSourceIdentifier(source);
-    maneuver.SetDefaultText1(text1);
-    maneuver.SetDefaultText2(text2);
-    return maneuver;
+    return Maneuver(identifier, 0.0,
+                    {{"default_source_identifier", source}, {"default_text_1", text1}, {"default_text_2", text2}});
   }
 
   CChar_Character m_character;
@@ -281,17 +191,6 @@ TEST_F(StyleOnCharacter, StylePointsAreChargedOnceAndRefunded) {
     EXPECT_TRUE(m_character.RemoveRecord(CharacterList::MartialArtsStyles, 1));
     EXPECT_DOUBLE_EQ(m_character.GetPointsAvailable(), 200.0);
   }
-}
-
-TEST_F(StyleOnCharacter, StylesGoThroughTheCharacterFile) {
-  m_character.AddStyle(SevenPointStyle());
-  CArchive out;
-  m_character.Serialize(out);
-  const std::vector<uint8_t> bytes = out.TakeBuffer();
-  CArchive in(bytes);
-  CChar_Character loaded;
-  loaded.Serialize(in);
-  EXPECT_EQ(RecordToJson(loaded), RecordToJson(m_character));
 }
 
 }  // namespace

@@ -13,8 +13,9 @@
 #include "model/skill_martial_arts_maneuver.h"
 #include "model/skill_ritual.h"
 #include "model/skill_super_power.h"
+#include "model/records.h"
 
-namespace zulparvo {
+namespace zulparvo::testing {
 namespace {
 
 // Distinct attributes, so that a wrong choice of attribute shows.
@@ -27,11 +28,10 @@ enum SkillType : int32_t {
 };
 
 template <class Skill = CChar_Skill_Base>
-Skill MakeSkill(int32_t type, double points) {
-  Skill skill;
-  skill.SetSkillType(type);
-  skill.SetPoints(points);
-  return skill;
+Skill MakeSkill(int32_t type, double points, Json more = Json::object()) {
+  more["skill_type"] = type;
+  more["points"] = points;
+  return Make<Skill>(more);
 }
 
 int LevelOf(int32_t type, double points, int mode = 0) {
@@ -69,14 +69,6 @@ TEST(SkillLevel, TableByCodePointsAndMode) {
     EXPECT_EQ(LevelOf(c.type, c.points, c.mode), c.expected)
         << "type " << c.type << ", points " << c.points << ", mode " << c.mode;
   }
-}
-
-TEST(SkillLevel, ComputeLevelClearsTheBonus) {
-  CChar_Skill_Base skill = MakeSkill(kPE, 8);
-  skill.SetBonus(3);
-  skill.ComputeLevel(0, kST, kDX, kIQ, kHT);
-  EXPECT_EQ(skill.GetBonus(), 0);
-  EXPECT_EQ(skill.GetTotalLevel(), 15);
 }
 
 // Points from a damaged file may be any real; the whole part is taken within the range
@@ -125,11 +117,9 @@ TEST(DefaultSkillLevel, DefaultOnAnAttribute) {
       {"dx", -1, 0, 5},    // attribute names are compared exactly
   };
   for (const Case& c : cases) {
-    auto skill = MakeSkill<CChar_Skill_Default>(kPE, c.ownPoints);
-    skill.SetDefaultSourceIdentifier(c.sourceId);
-    skill.SetDefaultSource(c.source);
-    skill.SetDefaultModifier(-5);
-    skill.SetBonus(4);
+    auto skill = MakeSkill<CChar_Skill_Default>(kPE, c.ownPoints, {{"default_source_identifier", c.sourceId},
+                                                                  {"default_source", c.source},
+                                                                  {"default_modifier", -5}, {"bonus", 4}});
     skill.ComputeLevel(0, kST, kDX, kIQ, kHT);
     EXPECT_EQ(skill.GetLevel(), c.expected) << c.source << " " << c.sourceId;
     EXPECT_EQ(skill.GetTotalLevel(), c.expected - 5);
@@ -138,13 +128,11 @@ TEST(DefaultSkillLevel, DefaultOnAnAttribute) {
 
 // A default on a skill: the level of the default points less the modifier, plus steps.
 TEST(DefaultSkillLevel, DefaultOnASkillAndDisplayOnlyAlike) {
-  auto skill = MakeSkill<CChar_Skill_Default>(kPA, 0.5);
-  auto shown = MakeSkill<CChar_Skill_Default_DisplayOnly>(kPA, 0.5);
+  const Json defaultOn = {{"default_source_identifier", 42}, {"default_source", "Broadsword"},
+                         {"default_points", 2}, {"default_modifier", -2}};
+  auto skill = MakeSkill<CChar_Skill_Default>(kPA, 0.5, defaultOn);
+  auto shown = MakeSkill<CChar_Skill_Default_DisplayOnly>(kPA, 0.5, defaultOn);
   for (CChar_Skill_Default* record : {static_cast<CChar_Skill_Default*>(&skill), static_cast<CChar_Skill_Default*>(&shown)}) {
-    record->SetDefaultSourceIdentifier(42);
-    record->SetDefaultSource("Broadsword");
-    record->SetDefaultPoints(2);
-    record->SetDefaultModifier(-2);
     record->ComputeLevel(0, kST, kDX, kIQ, kHT);
     EXPECT_EQ(record->GetLevel(), 12 + 2 + 1) << record->GetType();
     EXPECT_EQ(record->GetTotalLevel(), 13) << record->GetType();
@@ -154,10 +142,8 @@ TEST(DefaultSkillLevel, DefaultOnASkillAndDisplayOnlyAlike) {
 TEST(ManeuverLevel, PointsAndDefaultPointsGiveTheBonus) {
   struct Case { int32_t sourceId; const char* source; int level; };
   for (const Case& c : {Case{-1, "DX", kDX}, Case{-1, "Karate", 13}, Case{5, "ST", 13}}) {
-    auto maneuver = MakeSkill<CChar_Skill_MartialArtsManeuver>(kPA, 2);
-    maneuver.SetDefaultPoints(2);
-    maneuver.SetDefaultSourceIdentifier(c.sourceId);
-    maneuver.SetDefaultSource(c.source);
+    auto maneuver = MakeSkill<CChar_Skill_MartialArtsManeuver>(
+        kPA, 2, {{"default_points", 2}, {"default_source_identifier", c.sourceId}, {"default_source", c.source}});
     maneuver.ComputeLevel(0, kST, kDX, kIQ, kHT);
     EXPECT_EQ(maneuver.GetBonus(), 13) << c.source;  // 4 points of "PA" at DX 12
     EXPECT_EQ(maneuver.GetLevel(), c.level) << c.source;
@@ -166,8 +152,7 @@ TEST(ManeuverLevel, PointsAndDefaultPointsGiveTheBonus) {
 }
 
 TEST(RitualLevel, StoredLevelRaisedByStepsWithoutAttributes) {
-  auto ritual = MakeSkill<CChar_Skill_Ritual>(kME, 2);
-  ritual.SetLevel(5);
+  auto ritual = MakeSkill<CChar_Skill_Ritual>(kME, 2, {{"level", 5}});
   ritual.ComputeLevel(0, kST, kDX, kIQ, kHT);
   EXPECT_EQ(ritual.GetLevel(), 5 + 3);
   ritual.SetLevel(5);
@@ -194,17 +179,15 @@ TEST(SuperPowerCost, RestoreRecomputesFromLevelsAndModifiers) {
       {2, 10, 4, {{20, 0}}, {{-20, 0}}, 14},        // percentages cancelling: no rounding
   };
   for (const Case& c : cases) {
-    CChar_Skill_SuperPower power;
-    power.SetPowerLevel(c.powerLevel);
-    power.SetFirstLevelCost(c.firstLevelCost);
-    power.SetCostPerLevel(c.costPerLevel);
-    power.SetSavedPoints(9);
-    for (const Modifier& m : c.enhancements) {
-      power.GetEnhancements().Add(std::make_unique<CChar_Enhancement_Limitation>(1, m.value, "", "", "", m.kind));
+    Json fields = {{"power_level", c.powerLevel}, {"first_level_cost", c.firstLevelCost},
+                   {"cost_per_level", c.costPerLevel}, {"saved_points", 9}, {"enhancements", Json::array()},
+                   {"limitations", Json::array()}};
+    for (const auto& [key, modifiers] : {std::pair{"enhancements", &c.enhancements}, {"limitations", &c.limitations}}) {
+      for (const Modifier& m : *modifiers) {
+        fields[key].push_back({{"class", "CChar_Enhancement_Limitation"}, {"value", m.value}, {"kind", m.kind}});
+      }
     }
-    for (const Modifier& m : c.limitations) {
-      power.GetLimitations().Add(std::make_unique<CChar_Enhancement_Limitation>(1, m.value, "", "", "", m.kind));
-    }
+    auto power = Make<CChar_Skill_SuperPower>(fields);
     power.Restore();
     EXPECT_DOUBLE_EQ(power.GetPowerCost(), c.expected) << "level " << c.powerLevel << ", expected " << c.expected;
     EXPECT_EQ(power.GetPoints(), 9.0);
@@ -212,4 +195,4 @@ TEST(SuperPowerCost, RestoreRecomputesFromLevelsAndModifiers) {
 }
 
 }  // namespace
-}  // namespace zulparvo
+}  // namespace zulparvo::testing

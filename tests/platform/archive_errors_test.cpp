@@ -1,5 +1,6 @@
-// Every way the archive reader refuses a damaged or hostile file: each fault is an
-// archive error that says what is wrong and where, never a crash or a huge allocation.
+// Every way the archive reader refuses a damaged or hostile file, and the writer what
+// the reader would refuse: each fault is an archive error that says what is wrong and
+// where, never a crash or a huge allocation.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,11 +11,12 @@
 namespace zulparvo::testing {
 namespace {
 
-// Reads one TestRecord from the bytes and returns the archive error it raises.
-CArchiveException ReadError(const std::vector<uint8_t>& bytes) {
+// The error that reading the bytes as one TestRecord (or into a list) raises.
+template <class Read>
+CArchiveException ErrorOf(const std::vector<uint8_t>& bytes, Read read) {
   try {
     CArchive in(bytes);
-    in.ReadObject(ZP_RUNTIME_CLASS(TestRecord));
+    read(in);
   } catch (const CArchiveException& error) {
     return error;
   }
@@ -22,157 +24,70 @@ CArchiveException ReadError(const std::vector<uint8_t>& bytes) {
   return CArchiveException("none", 0);
 }
 
-void ExpectError(const std::vector<uint8_t>& bytes, const std::string& words, std::size_t offset) {
-  const CArchiveException error = ReadError(bytes);
-  EXPECT_NE(error.GetMessage().find(words), std::string::npos) << error.what();
-  EXPECT_EQ(error.GetOffset(), offset) << error.what();
-  EXPECT_NE(std::string(error.what()).find("at byte " + std::to_string(offset)), std::string::npos);
+CArchiveException ReadError(const std::vector<uint8_t>& bytes) {
+  return ErrorOf(bytes, [](CArchive& in) { in.ReadObject(ZP_RUNTIME_CLASS(TestRecord)); });
 }
 
-std::vector<uint8_t> GoodImage() {
-  TestRecord record(7, "seven");
-  record.m_child = std::make_unique<TestRecord>(8, std::string(300, 'c'));
-  record.m_children.Add(std::make_unique<TestRecord>(9, "nine"));
-  return Store({&record});
-}
+// A record's data up to its child: number 1 and an empty text.
+Bytes RecordStart() { return std::move(Bytes().NewClass("TestRecord").Int(1).ShortText("")); }
+// A record whose list (class 3, object 4) has one element, up to that element.
+Bytes ListStart() { return std::move(RecordStart().Word(0).NewClass("CObArray").Word(1)); }
 
-TEST(ArchiveErrors, TruncatedAtEveryLength) {
-  const std::vector<uint8_t> good = GoodImage();
-  {
-    CArchive in(good);
-    EXPECT_NO_THROW(in.ReadObject(nullptr));
+TEST(ArchiveErrors, EachFaultIsNamedWithItsPlace) {
+  struct Case {
+    const char* what;
+    Bytes head;  // the bytes before the fault, which is at their end
+    Bytes tail;
+  };
+  Bytes deep = RecordStart();
+  for (int depth = 1; depth < CArchive::kMaxDepth; ++depth) deep.Word(0x8001).Int(0).ShortText("");
+  const Case cases[] = {
+      {"unknown class \"CNoSuchClass\"", Bytes(), Bytes().NewClass("CNoSuchClass").Int(0)},
+      {"a class name of 0 characters", Bytes(), Bytes().Word(0xFFFF).Word(0).Word(0)},
+      {"a class name of 65 characters", Bytes(), Bytes().Word(0xFFFF).Word(0).Word(65).Chars(std::string(65, 'C'))},
+      {"stored with schema 1", Bytes(), Bytes().NewClass("TestRecord", 1)},
+      {"object 5, which has not been stored before", Bytes(), Bytes().Word(0x0005)},
+      {"object 305419896, which has not been stored before", Bytes(), Bytes().Word(0x7FFF).DWord(0x12345678)},
+      {"class 9, which has not been stored before", Bytes(), Bytes().Word(0x8009)},
+      {"class 2, which has not been stored before", ListStart(), Bytes().Word(0x8002)},
+      {"object 1, which is a class", RecordStart(), Bytes().Word(0x0001)},
+      {"a record cannot contain itself", RecordStart(), Bytes().Word(0x0002)},
+      {"a CStringArray where a TestRecord is expected", Bytes(), Bytes().NewClass("CStringArray").Word(0)},
+      {"a CStringArray where a CObArray is expected", RecordStart().Word(0), Bytes().NewClass("CStringArray")},
+      {"a CStringArray where a TestRecord is expected", ListStart(), Bytes().NewClass("CStringArray")},
+      {"child holds a CObArray, where a single record belongs", RecordStart(), Bytes().NewClass("CObArray")},
+      {"element 0 of a list is no object", ListStart(), Bytes().Word(0)},
+      {"a list of 4294967295 elements cannot fit", RecordStart().Word(0).NewClass("CObArray"),
+       Bytes().Word(0xFFFF).DWord(0xFFFFFFFF)},
+      {"a text of 2147483647 characters is longer than the 5 bytes left", Bytes().NewClass("TestRecord").Int(1),
+       Bytes().Byte(0xFF).Word(0xFFFF).DWord(0x7FFFFFFF).Chars("short")},
+      {"wide characters", Bytes().NewClass("TestRecord").Int(1), Bytes().Byte(0xFF).Word(0xFFFE).DWord(2).Chars("ab")},
+      {"nested more than 64 deep", deep, Bytes().Word(0x8001)},
+      {"4 more bytes needed, 2 left", Bytes().NewClass("TestRecord"), Bytes().Word(1)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::size_t offset = c.head.Size();
+    const CArchiveException error = ReadError(Bytes().Append(c.head).Append(c.tail));
+    EXPECT_NE(error.GetMessage().find(c.what), std::string::npos) << error.what();
+    EXPECT_EQ(error.GetOffset(), offset) << error.what();
+    EXPECT_NE(std::string(error.what()).find("at byte " + std::to_string(error.GetOffset())), std::string::npos);
   }
-  for (std::size_t length = 0; length < good.size(); ++length) {
-    SCOPED_TRACE(length);
-    const std::vector<uint8_t> cut(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(length));
-    const CArchiveException error = ReadError(cut);
-    EXPECT_LE(error.GetOffset(), length);
-  }
 }
 
-TEST(ArchiveErrors, TruncatedPrimitiveSaysHowManyBytesAreMissing) {
-  CArchive in(Bytes().Byte(1).Byte(2).Get());
-  try {
-    in.ReadInt();
-    FAIL();
-  } catch (const CArchiveException& error) {
-    EXPECT_EQ(error.GetMessage(), "the file ends too early: 4 more bytes needed, 2 left");
-    EXPECT_EQ(error.GetOffset(), 0u);
-  }
-}
-
-TEST(ArchiveErrors, UnknownClassName) {
-  ExpectError(Bytes().NewClass("CNoSuchClass").DWord(0).Get(), "unknown class \"CNoSuchClass\"", 0);
-}
-
-TEST(ArchiveErrors, ClassNameLengthOutOfRange) {
-  ExpectError(Bytes().Word(0xFFFF).Word(0).Word(0).Get(), "is not a class name", 0);
-  ExpectError(Bytes().Word(0xFFFF).Word(0).Word(65).Chars(std::string(65, 'C')).Get(), "is not a class name", 0);
-}
-
-TEST(ArchiveErrors, StoredSchemaOtherThanTheClass) {
-  ExpectError(Bytes().NewClass("TestRecord", 1).Get(), "stored with schema 1", 0);
-}
-
-TEST(ArchiveErrors, BackReferenceToAnIndexNeverAssigned) {
-  ExpectError(Bytes().Word(0x0005).Get(), "object 5, which has not been stored before", 0);
-  ExpectError(Bytes().Word(0x7FFF).DWord(0x12345678).Get(), "has not been stored before", 0);
-  ExpectError(Bytes().Word(0x8009).Get(), "class 9, which has not been stored before", 0);
-}
-
-TEST(ArchiveErrors, ClassIndexUsedAsObjectAndObjectIndexAsClass) {
-  Bytes objectAsClass;
-  objectAsClass.NewClass("TestRecord").DWord(1).ShortText("").Word(0).NewClass("CObArray").Word(1);
-  const std::size_t elementOffset = objectAsClass.Get().size();
-  objectAsClass.Word(0x8002);  // index 2 is the record, not a class
-  ExpectError(objectAsClass, "class 2, which has not been stored before", elementOffset);
-
-  Bytes classAsObject;
-  classAsObject.NewClass("TestRecord").DWord(1).ShortText("").Word(0x0001);  // index 1 is the class
-  ExpectError(classAsObject, "object 1, which is a class", 4 + 2 + 10 + 4 + 1);
-}
-
-TEST(ArchiveErrors, ObjectOfTheWrongClassForItsSlot) {
-  ExpectError(Bytes().NewClass("CStringArray").Word(0).Get(), "a CStringArray where a TestRecord is expected", 0);
-
-  // A list slot requires a CObArray.
-  Bytes list;
-  list.NewClass("TestRecord").DWord(1).ShortText("").Word(0);
-  const std::size_t listOffset = list.Get().size();
-  list.NewClass("CStringArray").Word(0);
-  ExpectError(list, "a CStringArray where a CObArray is expected", listOffset);
-
-  // A list of TestRecords refuses another class among its elements.
-  Bytes element;
-  element.NewClass("TestRecord").DWord(1).ShortText("").Word(0).NewClass("CObArray").Word(1);
-  const std::size_t elementOffset = element.Get().size();
-  element.NewClass("CStringArray").Word(0);
-  ExpectError(element, "a CStringArray where a TestRecord is expected", elementOffset);
-}
-
-TEST(ArchiveErrors, ElementCountLargerThanTheBytesLeft) {
-  Bytes bytes;
-  bytes.NewClass("TestRecord").DWord(1).ShortText("").Word(0).NewClass("CObArray");
-  const std::size_t countOffset = bytes.Get().size();
-  bytes.Word(0xFFFF).DWord(0xFFFFFFFF);
-  ExpectError(bytes, "a list of 4294967295 elements cannot fit", countOffset);
-}
-
-TEST(ArchiveErrors, ListElementThatIsNoObject) {
-  Bytes bytes;
-  bytes.NewClass("TestRecord").DWord(1).ShortText("").Word(0).NewClass("CObArray").Word(1);
-  const std::size_t elementOffset = bytes.Get().size();
-  bytes.Word(0);
-  ExpectError(bytes, "element 0 of a list is no object", elementOffset);
-}
-
-TEST(ArchiveErrors, TextLengthLargerThanTheBytesLeft) {
-  Bytes bytes;
-  bytes.NewClass("TestRecord").DWord(1);
-  const std::size_t textOffset = bytes.Get().size();
-  bytes.Byte(0xFF).Word(0xFFFF).DWord(0x7FFFFFFF).Chars("short");
-  ExpectError(bytes, "a text of 2147483647 characters is longer than the 5 bytes left", textOffset);
-}
-
-TEST(ArchiveErrors, WideTextMarker) {
-  Bytes bytes;
-  bytes.NewClass("TestRecord").DWord(1);
-  const std::size_t textOffset = bytes.Get().size();
-  bytes.Byte(0xFF).Word(0xFFFE).DWord(2).Chars("ab");
-  ExpectError(bytes, "wide characters", textOffset);
-}
-
-TEST(ArchiveErrors, NestingDeeperThanTheBound) {
-  // Each record's child is the next record, 64 deep; the 65th is refused.
-  Bytes bytes;
-  bytes.NewClass("TestRecord").DWord(0).ShortText("");
-  for (int depth = 1; depth < CArchive::kMaxDepth; ++depth) bytes.Word(0x8001).DWord(0).ShortText("");
-  const std::size_t tooDeep = bytes.Get().size();
-  bytes.Word(0x8001);
-  ExpectError(bytes, "nested more than 64 deep", tooDeep);
-}
-
-TEST(ArchiveErrors, RecordThatWouldContainItself) {
-  Bytes bytes;
-  bytes.NewClass("TestRecord").DWord(0).ShortText("");
-  const std::size_t childOffset = bytes.Get().size();
-  bytes.Word(0x0002);  // its own index as its child
-  ExpectError(bytes, "a record cannot contain itself", childOffset);
-}
-
-// Back-references copy what they refer to; a file that multiplies copies through
-// nested lists is refused long before the copies exhaust memory.
+// Back-references are read again from their bytes; a file that multiplies copies
+// through nested lists is refused long before the copies exhaust memory.
 TEST(ArchiveErrors, CopiesOfCopiesAreBounded) {
   constexpr uint16_t kPerList = 200;
   Bytes bytes;
   // Object 2: a record with a long text (class 1) and an empty list (class 3, object 4).
-  bytes.NewClass("TestRecord").DWord(0).ShortText(std::string(200, 'x')).Word(0).NewClass("CObArray").Word(0);
+  bytes.NewClass("TestRecord").Int(0).ShortText(std::string(200, 'x')).Word(0).NewClass("CObArray").Word(0);
   // Object 5: a record whose list (object 6) holds 200 copies of object 2.
-  bytes.Word(0x8001).DWord(1).ShortText("").Word(0).Word(0x8003).Word(kPerList);
+  bytes.Word(0x8001).Int(1).ShortText("").Word(0).Word(0x8003).Word(kPerList);
   for (int i = 0; i < kPerList; ++i) bytes.Word(0x0002);
   // Object 7: a record whose list holds 200 copies of object 5, some 40,000 records.
-  bytes.Word(0x8001).DWord(2).ShortText("").Word(0).Word(0x8003).Word(kPerList);
-  const std::size_t firstCopy = bytes.Get().size();
+  bytes.Word(0x8001).Int(2).ShortText("").Word(0).Word(0x8003).Word(kPerList);
+  const std::size_t firstCopy = bytes.Size();
   for (int i = 0; i < kPerList; ++i) bytes.Word(0x0005);
 
   CArchive in(bytes.Get());
@@ -184,6 +99,36 @@ TEST(ArchiveErrors, CopiesOfCopiesAreBounded) {
   } catch (const CArchiveException& error) {
     EXPECT_NE(error.GetMessage().find("copies would grow past"), std::string::npos) << error.what();
     EXPECT_GT(error.GetOffset(), firstCopy);
+  }
+}
+
+// Whatever the reader refuses, the writer does not write.
+TEST(ArchiveErrors, WriterRefusesWhatNoReaderTakes) {
+  TestRecord withList(1, "");
+  withList.m_child = std::make_unique<CStringArray>();
+  CObArray listOfLists;
+  listOfLists.Add(std::make_unique<CObArray>());
+  TestRecord deep(0, "");
+  TestRecord* last = &deep;
+  for (int depth = 2; depth < CArchive::kMaxDepth; ++depth) {
+    last->m_child = std::make_unique<TestRecord>(depth, "");
+    last = static_cast<TestRecord*>(last->m_child.get());
+  }
+  EXPECT_NO_THROW(Store({&deep}));  // 63 records, the last one's list at level 64
+  last->m_child = std::make_unique<TestRecord>();
+  struct Case {
+    const CObject* object;
+    const char* what;
+  };
+  for (const Case& c : {Case{&withList, "child holds a CStringArray, where a single record belongs"},
+                        Case{&listOfLists, "an element of a list holds a CObArray"},
+                        Case{&deep, "nested more than 64 deep, which no reader would take back"}}) {
+    try {
+      Store({c.object});
+      ADD_FAILURE() << c.what;
+    } catch (const CArchiveException& error) {
+      EXPECT_NE(error.GetMessage().find(c.what), std::string::npos) << error.what();
+    }
   }
 }
 

@@ -7,16 +7,6 @@
 namespace zulparvo::testing {
 namespace {
 
-TEST(CObArray, CopiesAreDeep) {
-  CTypedObArray<TestRecord> list;
-  list.Add(std::make_unique<TestRecord>(1, "a"));
-  CTypedObArray<TestRecord> copy(list);
-  ASSERT_EQ(copy.GetSize(), 1u);
-  EXPECT_NE(copy.GetAt(0), list.GetAt(0));
-  copy.GetAt(0)->m_text = "changed";
-  EXPECT_EQ(list.GetAt(0)->m_text, "a");
-}
-
 TEST(CObArray, RefusesRecordsOfAnotherClassAndEmptyPlaces) {
   CTypedObArray<TestRecord> list;
   EXPECT_THROW(list.Add(std::make_unique<CStringArray>()), std::invalid_argument);
