@@ -220,10 +220,13 @@ CommandRunner SetUpExport(CLI::App& app, const GlobalOptions&) {
   return [file] {
     try {
       auto character = Load(*file);
-      std::cout << RecordToJson(*character).dump(2) << "\n";
+      WriteRecordJsonText(*character, std::cout);
+      if (!(std::cout << "\n" << std::flush)) return Fail("cannot write the JSON to standard output");
       return kExitOk;
     } catch (const CCharacterFileException& error) {
       return Fail(error.what());
+    } catch (const JsonError& error) {
+      return Fail(*file + ": " + error.what());
     }
   };
 }
@@ -234,19 +237,12 @@ CommandRunner SetUpImport(CLI::App& app, const GlobalOptions&) {
   app.add_option("FILE.json", *input, "The character as JSON (as export prints it)")->required();
   app.add_option("-o,--output", *output, "The character file to write")->required();
   return [input, output] {
-    Json json;
     try {
-      const auto bytes = ReadFileBytes(*input);
-      json = Json::parse(bytes.begin(), bytes.end());
-    } catch (const CFileException& error) {
-      return Fail(error.what());
-    } catch (const Json::parse_error& error) {
-      return Fail(*input + ": not valid JSON: " + error.what());
-    }
-    try {
-      auto character = CharacterFromJson(json);
+      auto character = LoadCharacterJsonFile(*input);
       SaveCharacterFile(*output, *character);
       return kExitOk;
+    } catch (const CFileException& error) {
+      return Fail(error.what());
     } catch (const JsonError& error) {
       return Fail(*input + ": " + error.what());
     } catch (const CCharacterFileException& error) {

@@ -270,9 +270,9 @@ Json ReadScript(const std::filesystem::path& file) {
     throw ScriptError(error.what());
   }
   try {
-    return Json::parse(bytes.begin(), bytes.end());
-  } catch (const Json::parse_error& error) {
-    throw ScriptError(file.string() + ": not valid JSON: " + error.what());
+    return ParseJson({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+  } catch (const JsonError& error) {
+    throw ScriptError(file.string() + ": " + error.what());
   }
 }
 
