@@ -4,9 +4,8 @@
 
 #include <filesystem>
 
+#include "bench/large_character.h"
 #include "model/character_file.h"
-#include "model/enhancement_limitation.h"
-#include "model/skill_spell.h"
 #include "platform/file_io.h"
 
 namespace zulparvo {
@@ -19,31 +18,8 @@ constexpr int kRecords = kSkills + kAdvantages * 3 + kSpells;  // modifiers coun
 
 const std::filesystem::path& LargeCharacterFile() {
   static const std::filesystem::path path = [] {
-    CChar_Character character;
-    for (int i = 0; i < kAdvantages; ++i) {
-      CChar_Ad_Disad advantage(i, 10, "Advantage number " + std::to_string(i) + " (+1)", "B05", 0, "", "AD");
-      advantage.AddEnhancement(CChar_Enhancement_Limitation(i, 20, "Enhancement", "ENH", "B05"));
-      advantage.AddLimitation(CChar_Enhancement_Limitation(i, -10, "Limitation", "LIM", "B05"));
-      advantage.SetLevel(2);
-      advantage.RecomputeCost();
-      character.AddAdDisad("AD", advantage);
-    }
-    for (int i = 0; i < kSkills; ++i) {
-      CChar_Skill_Base skill;
-      skill.SetIdentifier(i);
-      skill.SetName("Skill number " + std::to_string(i));
-      skill.SetBookCode("B05");
-      skill.SetPoints(2);
-      character.AddSkillFamilyRecord(skill, "", -1);
-    }
-    for (int i = 0; i < kSpells; ++i) {
-      CChar_Skill_Spell spell;
-      spell.SetIdentifier(i);
-      spell.SetName("Spell number " + std::to_string(i));
-      character.AddSkillFamilyRecord(spell, "", -1);
-    }
     auto file = std::filesystem::temp_directory_path() / "zulparvo-bench-large.zul";
-    SaveCharacterFile(file, character);
+    SaveCharacterFile(file, *MakeLargeCharacter({kSkills, kAdvantages, kSpells}));
     return file;
   }();
   return path;
