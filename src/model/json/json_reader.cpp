@@ -114,12 +114,11 @@ class ClassKeys {
   std::unordered_map<std::string_view, std::size_t> m_index;  // views of m_keys
 };
 
-// Collects the fields of one record in the order its class presents them; for the first
-// record of a class it notes the keys, for the others it checks them.
+// Collects the fields of one record in the order its class presents them, and for the
+// first record of a class their keys. Every record of a class presents the same fields.
 class FieldCollector : public CFieldVisitor {
  public:
-  FieldCollector(std::vector<Field>& fields, std::vector<std::string>& keys, bool first)
-      : m_fields(fields), m_keys(keys), m_first(first) {}
+  FieldCollector(std::vector<Field>& fields, std::vector<std::string>* keys) : m_fields(fields), m_keys(keys) {}
 
   void Integer(std::string_view key, int32_t& value) override { Add(key, {FieldKind::Integer, &value}); }
   void Real(std::string_view key, double& value) override { Add(key, {FieldKind::Real, &value}); }
@@ -130,24 +129,14 @@ class FieldCollector : public CFieldVisitor {
     Add(key, {FieldKind::Object, &value, required});
   }
 
-  bool Matched() const { return m_first || m_count == m_keys.size(); }
-
  private:
   void Add(std::string_view key, Field field) {
-    if (m_first) {
-      m_keys.emplace_back(key);
-    } else if (m_count >= m_keys.size() || m_keys[m_count] != key) {
-      m_count = m_keys.size() + 1;  // the order differs: never matched
-      return;
-    }
-    ++m_count;
+    if (m_keys != nullptr) m_keys->emplace_back(key);
     m_fields.push_back(field);
   }
 
   std::vector<Field>& m_fields;
-  std::vector<std::string>& m_keys;
-  bool m_first;
-  std::size_t m_count = 0;
+  std::vector<std::string>* m_keys;
 };
 
 CString TextFromUtf8(std::string_view utf8, const Place& place) {
@@ -224,11 +213,12 @@ class Reader {
   const ClassKeys& Fields(const CRuntimeClass& runtimeClass, CObject& record) {
     const auto [entry, isNew] = m_classes.try_emplace(&runtimeClass);
     ClassKeys& keys = entry->second;
-    FieldCollector collector(m_fields, keys.Keys(), isNew);
+    const std::size_t first = m_fields.size();
+    FieldCollector collector(m_fields, isNew ? &keys.Keys() : nullptr);
     record.VisitFields(collector);
     if (isNew) keys.Index(runtimeClass);
-    if (!collector.Matched()) {
-      throw std::logic_error(std::string(runtimeClass.m_lpszClassName) + " presents its fields in changing order");
+    if (m_fields.size() - first != keys.Keys().size()) {
+      throw std::logic_error(std::string(runtimeClass.m_lpszClassName) + " presents a changing number of fields");
     }
     return keys;
   }
