@@ -156,6 +156,7 @@ template <class Source>
 class Reader {
  public:
   using Value = typename Source::Value;
+  using Cursor = typename Source::Cursor;
 
   explicit Reader(Source& source) : m_source(source) {}
 
@@ -171,25 +172,46 @@ class Reader {
     auto&& object = m_source.Object(value);
     const CRuntimeClass* runtimeClass = ClassOf(m_source.Class(object), required, place, implied);
     std::unique_ptr<CObject> record = runtimeClass->CreateObject();
-
-    const std::size_t first = m_fields.size();
-    const ClassKeys& keys = Fields(*runtimeClass, *record);
-    std::size_t expected = 0;
-    m_source.ForEachField(object, [&](std::string_view key, Value fieldValue) {
-      if (key == "class") return;
-      const std::size_t position = keys.Find(key, expected);
-      if (position == ClassKeys::kNone) Refuse(Place{&place, key}, "unknown key");
-      expected = position + 1;
-      // The field's own key outlives the place, which the text's key may not.
-      // A copy: reading a list of records adds to m_fields.
-      const Field field = m_fields[first + position];
-      Read(field, fieldValue, Place{&place, keys.Keys()[position]}, nesting);
-    });
-    m_fields.resize(first);
+    // The keys come in the order in which the class presents its fields, as export
+    // writes them, and are read as the fields are presented; keys in another order are
+    // then found by key.
+    Cursor cursor = m_source.Fields(object);
+    InOrder inOrder(*this, cursor, place, nesting);
+    record->VisitFields(inOrder);
+    if (!cursor.AtEnd()) ReadByKey(*runtimeClass, *record, cursor, place, nesting);
     return record;
   }
 
  private:
+  // Reads each field that the cursor's key names, and then moves the cursor on.
+  class InOrder : public CFieldVisitor {
+   public:
+    InOrder(Reader& reader, Cursor& cursor, const Place& place, int nesting)
+        : m_reader(reader), m_cursor(cursor), m_place(place), m_nesting(nesting) {}
+
+    void Integer(std::string_view key, int32_t& value) override { Take(key, value, nullptr); }
+    void Real(std::string_view key, double& value) override { Take(key, value, nullptr); }
+    void Text(std::string_view key, CString& value) override { Take(key, value, nullptr); }
+    void TextList(std::string_view key, CStringArray& value) override { Take(key, value, nullptr); }
+    void List(std::string_view key, CObArray& value) override { Take(key, value, nullptr); }
+    void Object(std::string_view key, std::unique_ptr<CObject>& value, const CRuntimeClass* required) override {
+      Take(key, value, required);
+    }
+
+   private:
+    template <class Target>
+    void Take(std::string_view key, Target& target, const CRuntimeClass* required) {
+      if (m_cursor.AtEnd() || !m_cursor.Is(key)) return;
+      m_reader.Read(target, m_cursor.Current(), Place{&m_place, key}, m_nesting, required);
+      m_cursor.Next();
+    }
+
+    Reader& m_reader;
+    Cursor& m_cursor;
+    const Place& m_place;
+    int m_nesting;
+  };
+
   const CRuntimeClass* ClassOf(const ClassKey& key, const CRuntimeClass* required, const Place& place,
                                const CRuntimeClass* implied) const {
     if (!key.present) {
@@ -209,83 +231,94 @@ class Reader {
     return runtimeClass;
   }
 
-  // Appends the record's fields to m_fields and returns its class's keys.
-  const ClassKeys& Fields(const CRuntimeClass& runtimeClass, CObject& record) {
+  // The keys from the cursor on, each found among the class's keys.
+  void ReadByKey(const CRuntimeClass& runtimeClass, CObject& record, Cursor& cursor, const Place& place, int nesting) {
     const auto [entry, isNew] = m_classes.try_emplace(&runtimeClass);
     ClassKeys& keys = entry->second;
-    const std::size_t first = m_fields.size();
-    FieldCollector collector(m_fields, isNew ? &keys.Keys() : nullptr);
+    std::vector<Field> fields;
+    FieldCollector collector(fields, isNew ? &keys.Keys() : nullptr);
     record.VisitFields(collector);
     if (isNew) keys.Index(runtimeClass);
-    if (m_fields.size() - first != keys.Keys().size()) {
+    if (fields.size() != keys.Keys().size()) {
       throw std::logic_error(std::string(runtimeClass.m_lpszClassName) + " presents a changing number of fields");
     }
-    return keys;
-  }
-
-  void Read(const Field& field, Value value, const Place& place, int nesting) {
-    switch (field.kind) {
-      case FieldKind::Integer:
-        *static_cast<int32_t*>(field.value) = Integer(value, place);
-        break;
-      case FieldKind::Real:
-        *static_cast<double*>(field.value) = Real(value, place);
-        break;
-      case FieldKind::Text:
-        *static_cast<CString*>(field.value) = Text(value, place);
-        break;
-      case FieldKind::TextList: {
-        auto& list = *static_cast<CStringArray*>(field.value);
-        ExpectList(value, place, "texts");
-        list.RemoveAll();
-        m_source.ForEachElement(value, [&](Value element, std::size_t index) {
-          list.Add(Text(element, Place{&place, {}, index}));
-        });
-        break;
-      }
-      case FieldKind::List: {
-        auto& list = *static_cast<CObArray*>(field.value);
-        ExpectList(value, place, "records");
-        list.RemoveAll();
-        m_source.ForEachElement(value, [&](Value element, std::size_t index) {
-          list.Add(Record(element, list.GetElementClass(), Place{&place, {}, index}, nesting + 1));
-        });
-        break;
-      }
-      case FieldKind::Object: {
-        auto& slot = *static_cast<std::unique_ptr<CObject>*>(field.value);
-        slot = m_source.IsNull(value) ? nullptr : Record(value, field.required, place, nesting + 1);
-        break;
+    for (std::size_t expected = 0; !cursor.AtEnd(); cursor.Next()) {
+      if (cursor.Key() == "class") continue;  // written with escapes
+      const std::size_t position = keys.Find(cursor.Key(), expected);
+      if (position == ClassKeys::kNone) Refuse(Place{&place, cursor.Key()}, "unknown key");
+      expected = position + 1;
+      const Field& field = fields[position];
+      const Place fieldPlace{&place, keys.Keys()[position]};
+      const auto read = [&](auto* target) { Read(*target, cursor.Current(), fieldPlace, nesting, field.required); };
+      switch (field.kind) {
+        case FieldKind::Integer: read(static_cast<int32_t*>(field.value)); break;
+        case FieldKind::Real: read(static_cast<double*>(field.value)); break;
+        case FieldKind::Text: read(static_cast<CString*>(field.value)); break;
+        case FieldKind::TextList: read(static_cast<CStringArray*>(field.value)); break;
+        case FieldKind::List: read(static_cast<CObArray*>(field.value)); break;
+        case FieldKind::Object: read(static_cast<std::unique_ptr<CObject>*>(field.value)); break;
       }
     }
   }
 
-  int32_t Integer(Value value, const Place& place) {
+  // One field of a record that is `nesting` levels deep, of any kind.
+  void Read(int32_t& target, Value value, const Place& place, int, const CRuntimeClass*) {
     const std::optional<int64_t> number = m_source.Int64(value);
     const JsonType type = number ? JsonType::WholeNumber : m_source.Type(value);
     if (type != JsonType::WholeNumber) Refuse(place, "expected a whole number, found " + TypeName(type));
     if (!number || *number < std::numeric_limits<int32_t>::min() || *number > std::numeric_limits<int32_t>::max()) {
       Refuse(place, "the number " + m_source.NumberText(value) + " is out of the range of a 32-bit integer");
     }
-    return static_cast<int32_t>(*number);
+    target = static_cast<int32_t>(*number);
   }
 
-  double Real(Value value, const Place& place) {
-    if (const std::optional<double> number = m_source.Double(value)) return *number;
+  void Read(double& target, Value value, const Place& place, int, const CRuntimeClass*) {
+    if (const std::optional<double> number = m_source.Double(value)) {
+      target = *number;
+      return;
+    }
     const JsonType type = m_source.Type(value);
     if (type == JsonType::String) {
       const std::string_view text = *m_source.String(value);
-      if (text == "NaN") return std::numeric_limits<double>::quiet_NaN();
-      if (text == "Infinity") return std::numeric_limits<double>::infinity();
-      if (text == "-Infinity") return -std::numeric_limits<double>::infinity();
+      if (text == "NaN") {
+        target = std::numeric_limits<double>::quiet_NaN();
+        return;
+      }
+      if (text == "Infinity" || text == "-Infinity") {
+        target = (text == "Infinity" ? 1 : -1) * std::numeric_limits<double>::infinity();
+        return;
+      }
     }
     Refuse(place, "expected a number, found " + TypeName(type));
   }
 
-  CString Text(Value value, const Place& place) {
+  void Read(CString& target, Value value, const Place& place, int, const CRuntimeClass*) {
     const std::optional<std::string_view> text = m_source.String(value);
     if (!text) Refuse(place, "expected a text, found " + TypeName(m_source.Type(value)));
-    return TextFromUtf8(*text, place);
+    target = TextFromUtf8(*text, place);
+  }
+
+  void Read(CStringArray& list, Value value, const Place& place, int nesting, const CRuntimeClass*) {
+    ExpectList(value, place, "texts");
+    list.RemoveAll();
+    m_source.ForEachElement(value, [&](Value element, std::size_t index) {
+      CString text;
+      Read(text, element, Place{&place, {}, index}, nesting, nullptr);
+      list.Add(std::move(text));
+    });
+  }
+
+  void Read(CObArray& list, Value value, const Place& place, int nesting, const CRuntimeClass*) {
+    ExpectList(value, place, "records");
+    list.RemoveAll();
+    m_source.ForEachElement(value, [&](Value element, std::size_t index) {
+      list.Add(Record(element, list.GetElementClass(), Place{&place, {}, index}, nesting + 1));
+    });
+  }
+
+  void Read(std::unique_ptr<CObject>& slot, Value value, const Place& place, int nesting,
+            const CRuntimeClass* required) {
+    slot = m_source.IsNull(value) ? nullptr : Record(value, required, place, nesting + 1);
   }
 
   void ExpectList(Value value, const Place& place, const char* of) {
@@ -295,7 +328,6 @@ class Reader {
 
   Source& m_source;
   std::unordered_map<const CRuntimeClass*, ClassKeys> m_classes;
-  std::vector<Field> m_fields;  // of the records being read, the outermost first
 };
 
 // ---------------------------------------------------------------------------------
@@ -339,10 +371,30 @@ struct TreeSource {
     if (found == object.end()) return {};
     return {true, String(*found)};
   }
-  template <class Visit>
-  static void ForEachField(const Json& object, Visit visit) {
-    for (const auto& [key, value] : object.get_ref<const Json::object_t&>()) visit(key, value);
-  }
+  // The keys of an object and their values, apart from "class".
+  class Cursor {
+   public:
+    explicit Cursor(const Json& object)
+        : m_at(object.get_ref<const Json::object_t&>().begin()), m_end(object.get_ref<const Json::object_t&>().end()) {
+      SkipClass();
+    }
+    bool AtEnd() const { return m_at == m_end; }
+    bool Is(std::string_view key) const { return m_at->first == key; }
+    std::string_view Key() const { return m_at->first; }
+    const Json& Current() const { return m_at->second; }
+    void Next() {
+      ++m_at;
+      SkipClass();
+    }
+
+   private:
+    void SkipClass() {
+      if (m_at != m_end && m_at->first == "class") ++m_at;
+    }
+    Json::object_t::const_iterator m_at;
+    Json::object_t::const_iterator m_end;
+  };
+  static Cursor Fields(const Json& object) { return Cursor(object); }
   template <class Visit>
   static void ForEachElement(const Json& array, Visit visit) {
     for (std::size_t i = 0; i < array.size(); ++i) visit(array[i], i);
@@ -419,14 +471,49 @@ class TextSource {
     Take(object.reset());
     return key;
   }
-  template <class Visit>
-  void ForEachField(ondemand::object& object, Visit visit) {
-    for (auto result : object) {
-      ondemand::field field = Take(std::move(result));
-      const std::optional<std::string_view> plain = PlainString(field.key().raw());
-      visit(plain ? *plain : Take(field.unescaped_key()), field.value());
+  // The keys of an object and their values, apart from "class", read as the cursor
+  // moves; a value that was not read is passed over.
+  class Cursor {
+   public:
+    Cursor(TextSource& source, ondemand::object& object)
+        : m_source(source), m_at(source.Take(object.begin())), m_end(source.Take(object.end())) {
+      Load();
     }
-  }
+    bool AtEnd() const { return m_atEnd; }
+    // Whether the key is `key`, compared in the text (where an escaped key is not).
+    bool Is(std::string_view key) const { return m_field.key().unsafe_is_equal(key); }
+    std::string_view Key() {
+      if (!m_key) {
+        const std::optional<std::string_view> plain = PlainString(m_field.key().raw());
+        m_key = plain ? *plain : m_source.Take(m_field.unescaped_key());
+      }
+      return *m_key;
+    }
+    Value& Current() { return m_field.value(); }
+    void Next() {
+      ++m_at;
+      Load();
+    }
+
+   private:
+    void Load() {
+      for (m_atEnd = !(m_at != m_end); !m_atEnd; m_atEnd = !(m_at != m_end)) {
+        m_field = m_source.Take(*m_at);
+        m_key.reset();
+        if (!Is("class")) return;
+        ++m_at;
+      }
+    }
+
+    TextSource& m_source;
+    ondemand::object_iterator m_at;
+    ondemand::object_iterator m_end;
+    ondemand::field m_field;
+    std::optional<std::string_view> m_key;  // once asked for
+    bool m_atEnd = true;
+  };
+  Cursor Fields(ondemand::object& object) { return Cursor(*this, object); }
+
   template <class Visit>
   void ForEachElement(Value& value, Visit visit) {
     ondemand::array array = Take(value.get_array());
