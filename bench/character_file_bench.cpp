@@ -1,11 +1,13 @@
 // Loading and saving a large character: 10,000 skills, 2,000 advantages with two
-// modifiers each, 2,000 spells. Beside them, a plain read of the same file's bytes.
+// modifiers each, 2,000 spells; and the same character written as JSON text and read from
+// it. Beside them, a plain read of the same file's bytes.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 
 #include "bench/large_character.h"
 #include "model/character_file.h"
+#include "model/json/json_codec.h"
 #include "platform/file_io.h"
 
 namespace zulparvo {
@@ -73,6 +75,28 @@ void BM_WriteCharacterInMemory(benchmark::State& state) {
   SetRates(state, size);
 }
 BENCHMARK(BM_WriteCharacterInMemory)->Unit(benchmark::kMillisecond);
+
+void BM_WriteJsonText(benchmark::State& state) {
+  auto character = LoadCharacterFile(LargeCharacterFile());
+  std::size_t size = 0;
+  for (auto _ : state) {
+    const std::string text = RecordToJsonText(*character);
+    size = text.size();
+    benchmark::DoNotOptimize(text.data());
+  }
+  SetRates(state, size);
+}
+BENCHMARK(BM_WriteJsonText)->Unit(benchmark::kMillisecond);
+
+void BM_ReadJsonText(benchmark::State& state) {
+  const std::string text = RecordToJsonText(*LoadCharacterFile(LargeCharacterFile()));
+  for (auto _ : state) {
+    auto character = CharacterFromJsonText(text);
+    benchmark::DoNotOptimize(character.get());
+  }
+  SetRates(state, text.size());
+}
+BENCHMARK(BM_ReadJsonText)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zulparvo

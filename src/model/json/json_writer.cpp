@@ -58,10 +58,8 @@ class TreeWriter : public CFieldVisitor {
   }
 
  private:
-  // Every key is new within its record, so it is appended without a search.
-  void Add(std::string_view key, Json value) {
-    m_out.get_ref<Json::object_t&>().emplace_back(std::string(key), std::move(value));
-  }
+  // Two fields with one key would leave one key, which tests compare with the text.
+  void Add(std::string_view key, Json value) { m_out[std::string(key)] = std::move(value); }
 
   Json& m_out;
   int m_depth;
