@@ -1,12 +1,13 @@
 // Loading and saving a large character: 10,000 skills, 2,000 advantages with two
-// modifiers each, 2,000 spells. Beside them, a plain read of the same file's bytes.
+// modifiers each, 2,000 spells; and the same character written as JSON text and read from
+// it. Beside them, a plain read of the same file's bytes.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 
+#include "bench/large_character.h"
 #include "model/character_file.h"
-#include "model/enhancement_limitation.h"
-#include "model/skill_spell.h"
+#include "model/json/json_codec.h"
 #include "platform/file_io.h"
 
 namespace zulparvo {
@@ -19,31 +20,8 @@ constexpr int kRecords = kSkills + kAdvantages * 3 + kSpells;  // modifiers coun
 
 const std::filesystem::path& LargeCharacterFile() {
   static const std::filesystem::path path = [] {
-    CChar_Character character;
-    for (int i = 0; i < kAdvantages; ++i) {
-      CChar_Ad_Disad advantage(i, 10, "Advantage number " + std::to_string(i) + " (+1)", "B05", 0, "", "AD");
-      advantage.AddEnhancement(CChar_Enhancement_Limitation(i, 20, "Enhancement", "ENH", "B05"));
-      advantage.AddLimitation(CChar_Enhancement_Limitation(i, -10, "Limitation", "LIM", "B05"));
-      advantage.SetLevel(2);
-      advantage.RecomputeCost();
-      character.AddAdDisad("AD", advantage);
-    }
-    for (int i = 0; i < kSkills; ++i) {
-      CChar_Skill_Base skill;
-      skill.SetIdentifier(i);
-      skill.SetName("Skill number " + std::to_string(i));
-      skill.SetBookCode("B05");
-      skill.SetPoints(2);
-      character.AddSkillFamilyRecord(skill, "", -1);
-    }
-    for (int i = 0; i < kSpells; ++i) {
-      CChar_Skill_Spell spell;
-      spell.SetIdentifier(i);
-      spell.SetName("Spell number " + std::to_string(i));
-      character.AddSkillFamilyRecord(spell, "", -1);
-    }
     auto file = std::filesystem::temp_directory_path() / "zulparvo-bench-large.zul";
-    SaveCharacterFile(file, character);
+    SaveCharacterFile(file, *MakeLargeCharacter({kSkills, kAdvantages, kSpells}));
     return file;
   }();
   return path;
@@ -97,6 +75,28 @@ void BM_WriteCharacterInMemory(benchmark::State& state) {
   SetRates(state, size);
 }
 BENCHMARK(BM_WriteCharacterInMemory)->Unit(benchmark::kMillisecond);
+
+void BM_WriteJsonText(benchmark::State& state) {
+  auto character = LoadCharacterFile(LargeCharacterFile());
+  std::size_t size = 0;
+  for (auto _ : state) {
+    const std::string text = RecordToJsonText(*character);
+    size = text.size();
+    benchmark::DoNotOptimize(text.data());
+  }
+  SetRates(state, size);
+}
+BENCHMARK(BM_WriteJsonText)->Unit(benchmark::kMillisecond);
+
+void BM_ReadJsonText(benchmark::State& state) {
+  const std::string text = RecordToJsonText(*LoadCharacterFile(LargeCharacterFile()));
+  for (auto _ : state) {
+    auto character = CharacterFromJsonText(text);
+    benchmark::DoNotOptimize(character.get());
+  }
+  SetRates(state, text.size());
+}
+BENCHMARK(BM_ReadJsonText)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zulparvo

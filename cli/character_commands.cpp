@@ -298,6 +298,20 @@ CommandRunner SetUpExport(CLI::App& app, const GlobalOptions&) {
   app.footer(HelpFooter({"zulparvo export hero.zul > hero.json", "zulparvo export a.zul b.zul | jq '.[].st'"},
                         "docs/json-keys.md"));
   return [options] {
+    if (options->files.size() == 1) {
+      // One character is written as its fields are walked, without a tree.
+      const std::string& file = options->files.front();
+      try {
+        auto character = LoadCharacter(file);
+        WriteRecordJsonText(*character, std::cout);
+        if (!(std::cout << "\n" << std::flush)) return Fail("cannot write the JSON to standard output");
+        return kExitOk;
+      } catch (const CCharacterFileException& error) {
+        return Fail(error.what());
+      } catch (const JsonError& error) {
+        return Fail(file + ": " + error.what());
+      }
+    }
     Json all = Json::array();
     const int status = ForEachCharacter(
         options->files,
@@ -316,21 +330,20 @@ CommandRunner SetUpImport(CLI::App& app, const GlobalOptions&) {
                         "docs/json-keys.md"));
   return [input, output] {
     const std::string name = IsStandardStream(*input) ? "standard input" : *input;
-    Json json;
     try {
-      const auto bytes = ReadInput(*input);
-      json = Json::parse(bytes.begin(), bytes.end());
-    } catch (const CFileException& error) {
-      return Fail(error.what());
-    } catch (const Json::parse_error& error) {
-      return Fail(name + ": not valid JSON: " + JsonProblem(error));
-    }
-    try {
-      auto character = CharacterFromJson(json);
+      std::unique_ptr<CChar_Character> character;
+      if (IsStandardStream(*input)) {
+        const auto bytes = ReadInput(*input);
+        character = CharacterFromJsonText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+      } else {
+        character = LoadCharacterJsonFile(*input);
+      }
       SaveCharacter(*output, *character);
       return kExitOk;
+    } catch (const CFileException& error) {
+      return Fail(error.what());
     } catch (const JsonError& error) {
-      return Fail(name + ": not a character that can be written: " + error.what());
+      return Fail(name + ": " + error.what());
     } catch (const CCharacterFileException& error) {
       return Fail(error.what());
     }

@@ -430,16 +430,6 @@ std::set<std::string> BooksOf(const Json& character) {
   return books;
 }
 
-std::string JsonProblem(const Json::parse_error& error) {
-  // "[json.exception.parse_error.101] parse error at line 1, column 9: syntax error ..."
-  std::string what = error.what();
-  const std::size_t colon = what.find(": ");
-  const std::size_t at = what.find(" at ");
-  if (colon == std::string::npos) return what;
-  std::string position = at != std::string::npos && at < colon ? what.substr(at + 4, colon - at - 4) : "";
-  return what.substr(colon + 2) + (position.empty() ? "" : " (" + position + ")");
-}
-
 Json ReadScript(const fs::path& file) {
   std::vector<uint8_t> bytes;
   try {
@@ -448,9 +438,9 @@ Json ReadScript(const fs::path& file) {
     throw ScriptError(error.what());
   }
   try {
-    return Json::parse(bytes.begin(), bytes.end());
-  } catch (const Json::parse_error& error) {
-    throw ScriptError(file.string() + ": not valid JSON: " + JsonProblem(error));
+    return ParseJson({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+  } catch (const JsonError& error) {
+    throw ScriptError(file.string() + ": " + error.what());
   }
 }
 

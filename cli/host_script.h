@@ -75,8 +75,4 @@ Json DerivedValues(const CChar_Character& character);
 // Every book code (B01 ... B59) that the records of a character's JSON carry.
 std::set<std::string> BooksOf(const Json& character);
 
-// "text (line 1, column 10)" for a JSON parse error: what the parser says, without the
-// parser's own codes.
-std::string JsonProblem(const Json::parse_error& error);
-
 }  // namespace zulparvo::cli

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "cli/host_script.h"
+#include "model/json/json_codec.h"
 #include "platform/message_sink.h"
 
 namespace zulparvo {
@@ -25,11 +26,11 @@ inline bool RunAnyScript(std::span<const uint8_t> bytes) {
   }();
   const CMessageCollector quiet;
   try {
-    Json script = Json::parse(bytes.begin(), bytes.end());
+    Json script = ParseJson({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
     if (script.is_object()) script.erase("save");
     cli::RunHostScript(script, folder);
     return true;
-  } catch (const Json::parse_error&) {
+  } catch (const JsonError&) {
   } catch (const cli::ScriptError&) {
   }
   return false;

@@ -208,6 +208,18 @@ class CArchive::DepthGuard {
   int& m_depth;
 };
 
+namespace {
+
+// Appends the value's bytes in the order the host keeps them, which is the file's.
+template <class T>
+void AppendBytes(std::vector<uint8_t>& buffer, T value) {
+  uint8_t bytes[sizeof value];
+  std::memcpy(bytes, &value, sizeof value);
+  buffer.insert(buffer.end(), bytes, bytes + sizeof value);
+}
+
+}  // namespace
+
 CArchiveException::CArchiveException(const std::string& message, std::size_t offset)
     : std::runtime_error(message + " (at byte " + std::to_string(offset) + ")"), m_message(message), m_offset(offset) {}
 
@@ -223,23 +235,13 @@ CArchive::CArchive(std::span<const uint8_t> data)
 
 void CArchive::WriteByte(uint8_t value) { m_buffer.push_back(value); }
 
-void CArchive::WriteWord(uint16_t value) {
-  WriteByte(static_cast<uint8_t>(value));
-  WriteByte(static_cast<uint8_t>(value >> 8));
-}
+void CArchive::WriteWord(uint16_t value) { AppendBytes(m_buffer, value); }
 
-void CArchive::WriteDWord(uint32_t value) {
-  WriteWord(static_cast<uint16_t>(value));
-  WriteWord(static_cast<uint16_t>(value >> 16));
-}
+void CArchive::WriteDWord(uint32_t value) { AppendBytes(m_buffer, value); }
 
 void CArchive::WriteInt(int32_t value) { WriteDWord(static_cast<uint32_t>(value)); }
 
-void CArchive::WriteReal(double value) {
-  const auto bits = std::bit_cast<uint64_t>(value);
-  WriteDWord(static_cast<uint32_t>(bits));
-  WriteDWord(static_cast<uint32_t>(bits >> 32));
-}
+void CArchive::WriteReal(double value) { AppendBytes(m_buffer, value); }
 
 void CArchive::WriteString(const CString& text) {
   const std::size_t length = text.size();

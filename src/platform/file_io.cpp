@@ -1,6 +1,7 @@
 #include "platform/file_io.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -100,9 +101,20 @@ bool LinkUnnamed(int fd, const std::filesystem::path& name) {
          ::linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0;
 }
 
+// Large buffers are asked to live on huge pages: filling tens of megabytes then takes
+// a few page faults instead of thousands.
+void AdviseHugePages(void* data, std::size_t size) {
+  constexpr std::size_t kHugePage = std::size_t{2} << 20;
+  if (size < kHugePage) return;
+  const auto page = static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE));
+  const uintptr_t begin = (reinterpret_cast<uintptr_t>(data) + page - 1) & ~(page - 1);
+  const uintptr_t end = (reinterpret_cast<uintptr_t>(data) + size) & ~(page - 1);
+  if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+}
+
 }  // namespace
 
-std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path, std::uintmax_t maxSize) {
+std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path, std::uintmax_t maxSize, std::size_t spare) {
   // Not blocking in the open, so that a FIFO without a writer reads as empty instead of
   // waiting for one for ever; reads block as usual.
   FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
@@ -115,21 +127,35 @@ std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path, std::uintm
   if (S_ISREG(info.st_mode) && static_cast<std::uintmax_t>(info.st_size) > maxSize) {
     throw CFileException(Quote(path) + ": is larger than " + std::to_string(maxSize) + " bytes");
   }
-  std::vector<uint8_t> bytes;
-  bytes.reserve(S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) : 0);
-  uint8_t chunk[1 << 16];
-  for (;;) {
-    const ssize_t got = ::read(fd.Get(), chunk, sizeof chunk);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      ThrowErrno(path, "cannot read", errno);
+  const auto readSome = [&](uint8_t* into, std::size_t size) {
+    for (;;) {
+      const ssize_t got = ::read(fd.Get(), into, size);
+      if (got >= 0) return static_cast<std::size_t>(got);
+      if (errno != EINTR) ThrowErrno(path, "cannot read", errno);
     }
+  };
+  // A regular file is read straight into its buffer; what a file that grows meanwhile,
+  // or a pipe, has more comes in chunks.
+  std::vector<uint8_t> bytes;
+  const std::size_t expected = S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) : 0;
+  bytes.reserve(expected + spare);
+  AdviseHugePages(bytes.data(), bytes.capacity());
+  bytes.resize(expected);
+  std::size_t used = 0;
+  while (used < expected) {
+    const std::size_t got = readSome(bytes.data() + used, expected - used);
     if (got == 0) break;
-    if (bytes.size() + static_cast<std::size_t>(got) > maxSize) {
+    used += got;
+  }
+  bytes.resize(used);
+  uint8_t chunk[1 << 16];
+  while (const std::size_t got = readSome(chunk, sizeof chunk)) {
+    if (bytes.size() + got > maxSize) {
       throw CFileException(Quote(path) + ": is larger than " + std::to_string(maxSize) + " bytes");
     }
     bytes.insert(bytes.end(), chunk, chunk + got);
   }
+  if (bytes.capacity() - bytes.size() < spare) bytes.reserve(bytes.size() + spare);
   return bytes;
 }
 

@@ -19,8 +19,10 @@ class CFileException : public std::runtime_error {
 // Files larger than this are refused rather than read into memory.
 inline constexpr std::uintmax_t kMaxFileSize = std::uintmax_t{512} << 20;
 
-// The whole content of the file. A FIFO without a writer reads as empty.
-std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path, std::uintmax_t maxSize = kMaxFileSize);
+// The whole content of the file (a FIFO without a writer reads as empty), with room for at least `spare` more bytes after it (for
+// a parser that reads ahead of the end).
+std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path, std::uintmax_t maxSize = kMaxFileSize,
+                                   std::size_t spare = 0);
 
 // Writes the bytes to a new file beside `path` and renames it over `path`, so that the
 // old file stays as it was unless the new one is complete. The new file has no name
