@@ -13,6 +13,7 @@
 #include "frame/module.h"
 #include "model/character_file.h"
 #include "model/equipment_base.h"
+#include "model/json/json_fields.h"
 #include "model/martial_arts_style.h"
 #include "platform/file_io.h"
 #include "platform/message_sink.h"
@@ -25,138 +26,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The fields of one JSON object with typed access; every error names the place.
-class Fields {
- public:
-  Fields(const Json& object, std::string place) : m_object(object), m_place(std::move(place)) {}
-
-  [[noreturn]] void Fail(const std::string& what) const { throw ScriptError(m_place + ": " + what); }
-
-  bool Has(const char* key) const { return m_object.contains(key); }
-  const Json& Field(const char* key) const {
-    const auto found = m_object.find(key);
-    if (found == m_object.end()) Fail(std::string("missing field \"") + key + "\"");
-    return *found;
-  }
-  // Every key is one of the known ones.
-  void OnlyKeys(std::initializer_list<std::string_view> known) const {
-    for (const auto& [key, value] : m_object.items()) {
-      if (std::ranges::find(known, key) == known.end()) Fail("unknown field \"" + key + "\"");
-    }
-  }
-
-  std::string Text(const char* key) const {
-    const Json& value = Field(key);
-    if (!value.is_string()) Fail(std::string("\"") + key + "\" must be a text");
-    return value.get<std::string>();
-  }
-  // A text of the 8-bit encoding of the records.
-  CString Bytes(const char* key) const {
-    std::optional<std::string> bytes = Utf8ToBytes(Text(key));
-    if (!bytes) Fail(std::string("\"") + key + "\" holds a character that the 8-bit texts of the records cannot hold");
-    return *bytes;
-  }
-  int32_t Integer(const char* key) const {
-    const Json& value = Field(key);
-    if (!value.is_number_integer()) Fail(std::string("\"") + key + "\" must be a whole number");
-    if (value.is_number_unsigned() ? value.get<uint64_t>() > uint64_t{INT32_MAX}
-                                   : (value.get<int64_t>() < INT32_MIN || value.get<int64_t>() > INT32_MAX)) {
-      Fail(std::string("\"") + key + "\" is out of range: " + value.dump());
-    }
-    return static_cast<int32_t>(value.get<int64_t>());
-  }
-  std::optional<int32_t> OptionalInteger(const char* key) const {
-    return Has(key) ? std::optional(Integer(key)) : std::nullopt;
-  }
-  double Number(const char* key) const {
-    const Json& value = Field(key);
-    if (!value.is_number()) Fail(std::string("\"") + key + "\" must be a number");
-    return value.get<double>();
-  }
-  bool Flag(const char* key, bool fallback) const {
-    if (!Has(key)) return fallback;
-    const Json& value = Field(key);
-    if (value.is_boolean()) return value.get<bool>();
-    if (value.is_number_integer() && (value == 0 || value == 1)) return value == 1;
-    Fail(std::string("\"") + key + "\" must be true or false (or 1 or 0)");
-  }
-  // The host's switch: 0 or 1 (or false or true).
-  int Switch(const char* key, int fallback) const {
-    if (!Has(key)) return fallback;
-    const Json& value = Field(key);
-    if (value.is_boolean()) return value.get<bool>() ? 1 : 0;
-    if (value.is_number_integer() && (value == 0 || value == 1)) return value.get<int>();
-    Fail(std::string("\"") + key + "\" must be 0 or 1, not " + value.dump());
-  }
-
-  const std::string& Place() const { return m_place; }
-
- private:
-  const Json& m_object;
-  std::string m_place;
-};
-
-// --- references to the books ----------------------------------------------------------
-
-// The kinds that the field "kind" (a category word) allows among `allowed`.
-std::vector<BookKind> KindsOf(const Fields& fields, std::span<const BookKind> allowed) {
-  if (!fields.Has("kind")) return {allowed.begin(), allowed.end()};
-  const std::string word = fields.Text("kind");
-  const std::optional<BookKind> kind = BookKindFromCategory(word);
-  if (!kind || std::ranges::find(allowed, *kind) == allowed.end()) {
-    std::string words;
-    for (const BookKind k : allowed) words += (words.empty() ? "" : ", ") + std::string(BookKindCategory(k));
-    fields.Fail("\"kind\" must be one of " + words + ", not \"" + word + "\"");
-  }
-  return {*kind};
-}
-
-BookReference ReferenceFrom(const Fields& fields, std::span<const BookKind> allowed, bool bookRequired = true) {
-  BookReference reference;
-  if (bookRequired || fields.Has("book")) reference.book = fields.Bytes("book");
-  if (fields.Has("identifier")) {
-    reference.identifier = fields.Integer("identifier");
-  } else if (fields.Has("name")) {
-    reference.name = fields.Bytes("name");
-  } else {
-    fields.Fail("give the entry's \"name\" or \"identifier\"");
-  }
-  reference.kinds = KindsOf(fields, allowed);
-  return reference;
-}
-
-// A reference and the player's choices: { "book", "name" | "identifier", "kind",
-// "level", "points", "description", "variant", "skill", "quantity" }.
-std::pair<BookReference, RecordChoices> ReferenceAndChoices(const Fields& fields, std::span<const BookKind> allowed) {
-  fields.OnlyKeys(
-      {"book", "name", "identifier", "kind", "level", "points", "description", "variant", "skill", "quantity"});
-  std::pair<BookReference, RecordChoices> out{ReferenceFrom(fields, allowed), {}};
-  RecordChoices& choices = out.second;
-  choices.level = fields.OptionalInteger("level");
-  choices.quantity = fields.OptionalInteger("quantity");
-  if (fields.Has("points")) choices.points = fields.Number("points");
-  if (fields.Has("description")) choices.description = fields.Bytes("description");
-  if (fields.Has("variant")) {
-    const Json& variant = fields.Field("variant");
-    if (variant.is_string()) {
-      choices.variant = BookReference{{}, std::nullopt, fields.Bytes("variant"), {}};
-    } else if (variant.is_object()) {
-      const Fields inner(variant, fields.Place() + ".variant");
-      inner.OnlyKeys({"book", "name", "identifier"});
-      choices.variant = ReferenceFrom(inner, {}, false);
-    } else {
-      fields.Fail("\"variant\" must be the variant's name or { \"book\", \"name\" | \"identifier\" }");
-    }
-  }
-  if (fields.Has("skill")) {
-    const Json& skill = fields.Field("skill");
-    if (!skill.is_object()) fields.Fail("\"skill\" must be { \"book\", \"name\" | \"identifier\" }");
-    const Fields inner(skill, fields.Place() + ".skill");
-    inner.OnlyKeys({"book", "name", "identifier", "kind"});
-    choices.skill = ReferenceFrom(inner, SkillBookKinds());
-  }
-  return out;
-}
+using Fields = JsonFields;
 
 // --- the steps ------------------------------------------------------------------------
 
@@ -179,17 +49,19 @@ class StepContext {
   std::unique_ptr<CObject> Record(const CRuntimeClass* required, std::span<const BookKind> kinds,
                                   std::span<const BookKind> searched = {}) const {
     const Json& value = fields.Field("record");
-    try {
-      if (value.is_object() && value.contains("book") && !value.contains("class")) {
-        if (kinds.empty()) fields.Fail("the record is given whole (with its \"class\"), not as an entry of a book");
-        auto [reference, choices] = ReferenceAndChoices(Fields(value, fields.Place() + ".record"), kinds);
-        if (!value.contains("kind") && !searched.empty()) reference.kinds.assign(searched.begin(), searched.end());
+    if (value.is_object() && value.contains("book") && !value.contains("class")) {
+      if (kinds.empty()) fields.Fail("the record is given whole (with its \"class\"), not as an entry of a book");
+      auto [reference, choices] = BookChoiceFromJson(Fields(value, fields.Place() + ".record"), kinds);
+      if (!value.contains("kind") && !searched.empty()) reference.kinds.assign(searched.begin(), searched.end());
+      try {
         return RecordFromBook(reference, choices);
+      } catch (const BookReferenceError& error) {
+        fields.Fail(error.what());
       }
+    }
+    try {
       return RecordFromJson(value, required, "record");
     } catch (const JsonError& error) {
-      fields.Fail(error.what());
-    } catch (const BookReferenceError& error) {
       fields.Fail(error.what());
     }
   }
@@ -461,7 +333,9 @@ Json DerivedValues(const CChar_Character& c) {
   return derived;
 }
 
-Json RunHostScript(const Json& script, const fs::path& folder, const StepObserver& observer, const ScriptFiles& files) {
+namespace {
+
+Json RunScript(const Json& script, const fs::path& folder, const StepObserver& observer, const ScriptFiles& files) {
   if (!script.is_object()) throw ScriptError("a script is a JSON object");
   for (const auto& [key, value] : script.items()) {
     if (key != "profile" && key != "character" && key != "apply" && key != "steps" && key != "save") {
@@ -539,6 +413,16 @@ Json RunHostScript(const Json& script, const fs::path& folder, const StepObserve
     }
   }
   return result;
+}
+
+}  // namespace
+
+Json RunHostScript(const Json& script, const fs::path& folder, const StepObserver& observer, const ScriptFiles& files) {
+  try {
+    return RunScript(script, folder, observer, files);
+  } catch (const JsonError& error) {  // a field of the script refused, with its place
+    throw ScriptError(error.what());
+  }
 }
 
 }  // namespace zulparvo::cli

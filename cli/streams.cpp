@@ -59,17 +59,14 @@ CString CharacterFileVersion(std::span<const uint8_t> bytes) {
 std::unique_ptr<CChar_Character> LoadCharacter(const std::filesystem::path& path, CString* version) {
   const std::string name = IsStandardStream(path) ? "standard input" : path.string();
   const CMessageCollector quiet;  // the reader's message for a file that is not a character's: the error says it
+  std::vector<uint8_t> bytes;
   try {
-    const std::vector<uint8_t> bytes = ReadInput(path);
-    if (version != nullptr) *version = CharacterFileVersion(bytes);
-    return ReadCharacter(bytes);
+    bytes = ReadInput(path);
   } catch (const CFileException& error) {
     throw CCharacterFileException(error.what());
-  } catch (const CArchiveException& error) {
-    throw CCharacterFileException(name + ": damaged character file: " + error.what());
-  } catch (const CCharacterFileException& error) {
-    throw CCharacterFileException(name + ": " + error.what());
   }
+  if (version != nullptr) *version = CharacterFileVersion(bytes);
+  return ReadCharacter(bytes, name);
 }
 
 void SaveCharacter(const std::filesystem::path& path, CChar_Character& character) {

@@ -126,11 +126,21 @@ ZP_API zp_status zp_character_to_json(zp_character* character, char** json) ZP_N
 
 /* Adds a copy of the record given as JSON (an object with its "class"), as the host
    does: an advantage or disadvantage by its category, then its special calculations;
-   a skill or spell with its level computed from the character, then its special
-   calculations; a martial-arts style, then its points and skills; equipment, armor,
-   a weapon, a note or a conveyance to its list. */
+   a skill or spell with its level computed from the character and its points charged,
+   then its special calculations; a martial-arts style, then its points and skills;
+   equipment, armor, a weapon, a skill heading, an older skill, a note or a conveyance
+   to its list. */
 ZP_API zp_status zp_character_add(zp_character* character, const char* record_json, unsigned flags,
                                   zp_strings** changes) ZP_NOEXCEPT;
+/* Adds the entry of a book as zp_character_add adds a record. The entry is read from
+   the book's reference database (named in the profile); the reference is JSON, as the
+   host scripts give it (docs/records-from-books.md): {"book": "B05", "name": ...} or
+   "identifier" instead of "name", optionally the "kind" of entry ("AD", "SKILL",
+   "SPELLS", "WEAPONS", ...) and what the book leaves to the player: "level", "points",
+   "description", "variant", "skill", "quantity". ZP_ERROR_REFUSED when the book has
+   no such entry or a choice does not fit it. */
+ZP_API zp_status zp_character_add_from_book(zp_character* character, const char* reference_json, unsigned flags,
+                                            zp_strings** changes) ZP_NOEXCEPT;
 /* Runs the special calculations of a record already on the character again. */
 ZP_API zp_status zp_character_special_calc(zp_character* character, zp_list list, size_t index, unsigned flags,
                                            zp_strings** changes) ZP_NOEXCEPT;

@@ -160,11 +160,16 @@ class Character:
     # --- records and special calculations; each returns the change messages it made ---
 
     def add(self, record: Union[dict, str], *, keep_records: bool = False) -> List[str]:
-        """Adds a copy of the record (its JSON form, with its "class") as the host does and
-        runs its special calculations."""
+        """Adds a record as the host does, runs its special calculations and returns the
+        change messages. The record is given whole (its JSON form, with its "class") or as
+        an entry of a book: {"book": "B05", "name": ...} with the player's choices
+        ("level", "points", "description", "variant", "skill", "quantity")."""
         text = record if isinstance(record, str) else json.dumps(record)
+        fields = json.loads(text) if isinstance(record, str) else record
+        from_book = isinstance(fields, dict) and "book" in fields and "class" not in fields
+        add = _lib.zp_character_add_from_book if from_book else _lib.zp_character_add
         changes = _native.POINTER_TO_STRINGS()
-        _check(_lib.zp_character_add(self._live, text.encode(), _flags(keep_records), ctypes.byref(changes)))
+        _check(add(self._live, text.encode(), _flags(keep_records), ctypes.byref(changes)))
         return _take_strings(changes)
 
     def special_calc(self, list_or_record: Union[str, Record], index: Optional[int] = None, *,

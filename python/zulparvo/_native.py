@@ -41,6 +41,7 @@ _PROTOTYPES = {
     "zp_character_write": (_status, [_character, ctypes.POINTER(ctypes.c_void_p), ctypes.POINTER(_size)]),
     "zp_character_to_json": (_status, [_character, _out_text]),
     "zp_character_add": (_status, [_character, _text, ctypes.c_uint, ctypes.POINTER(_strings)]),
+    "zp_character_add_from_book": (_status, [_character, _text, ctypes.c_uint, ctypes.POINTER(_strings)]),
     "zp_character_special_calc": (_status, [_character, ctypes.c_int, _size, ctypes.c_uint,
                                             ctypes.POINTER(_strings)]),
     "zp_character_remove": (_status, [_character, ctypes.c_int, _size]),

@@ -18,12 +18,12 @@
 
 #include "base/text_encoding.h"
 #include "frame/entry_points.h"
+#include "frame/host_operations.h"
 #include "frame/module.h"
 #include "model/character_file.h"
 #include "model/json/json_codec.h"
-#include "model/note.h"
-#include "model/skill_heading.h"
-#include "model/type_tags.h"
+#include "model/json/json_fields.h"
+#include "model/records_from_books.h"
 #include "platform/archive.h"
 #include "platform/file_io.h"
 #include "platform/message_sink.h"
@@ -80,6 +80,10 @@ zp_status Guarded(Body&& body) noexcept {
     return SetError(error.Status(), error.what());
   } catch (const JsonError& error) {
     return SetError(ZP_ERROR_DATA, error.what());
+  } catch (const HostOperationError& error) {
+    return SetError(ZP_ERROR_ARGUMENT, error.what());
+  } catch (const BookReferenceError& error) {
+    return SetError(ZP_ERROR_REFUSED, error.what());
   } catch (const CCharacterFileException& error) {
     return SetError(ZP_ERROR_FILE, error.what());
   } catch (const CFileException& error) {
@@ -104,6 +108,13 @@ const char* RequiredText(const char* text, const char* what) {
   return text;
 }
 
+int32_t CheckedInt32(long value, const char* what) {
+  if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max()) {
+    Refuse(ZP_ERROR_ARGUMENT, "the " + std::string(what) + " " + std::to_string(value) + " is out of range");
+  }
+  return static_cast<int32_t>(value);
+}
+
 CChar_Character& Character(const zp_character* handle) { return *Required(handle, "character").character; }
 
 CharacterList ListOf(zp_list list) {
@@ -121,11 +132,11 @@ CObject* RecordAt(const CChar_Character& character, zp_list list, std::size_t in
   return records.GetAt(index);
 }
 
-Json ParseJson(const char* text, const char* what) {
+Json ParseJsonText(const char* text, const char* what) {
   try {
-    return Json::parse(RequiredText(text, what));
-  } catch (const Json::exception& error) {
-    Refuse(ZP_ERROR_DATA, std::string(what) + ": not valid JSON: " + error.what());
+    return ParseJson(RequiredText(text, what));
+  } catch (const JsonError& error) {
+    Refuse(ZP_ERROR_DATA, std::string(what) + ": " + error.what());
   }
 }
 
@@ -139,100 +150,52 @@ void* HandOut(const void* data, std::size_t size) {
 
 char* HandOutText(const std::string& text) { return static_cast<char*>(HandOut(text.c_str(), text.size() + 1)); }
 
-// Runs the action and hands out the change messages it added to the log.
-template <class Action>
-void WithChanges(CChar_Character& character, zp_strings** changes, Action&& action) {
-  const std::size_t before = character.GetChangeLog().GetSize();
-  action();
+// Hands out the change messages of an operation.
+void HandOutChanges(const HostOperationResult& done, zp_strings** changes) {
   if (changes == nullptr) return;
   auto out = std::make_unique<zp_strings>();
-  const CStringArray& log = character.GetChangeLog();
-  for (std::size_t i = before; i < log.GetSize(); ++i) out->items.push_back(BytesToUtf8(log.GetAt(i)));
+  for (const CString& change : done.changes) out->items.push_back(BytesToUtf8(change));
   *changes = out.release();
 }
 
-// The entry points give 0 only when the calculation failed inside.
-void Calculated(int result, CObject& record) {
-  if (result == 0) Refuse(ZP_ERROR_INTERNAL, std::string("the special calculations of a ") + record.GetClassName() + " failed");
+AddOptions Options(unsigned flags) {
+  AddOptions options;
+  options.apply = GetSpecialCalculationSwitch();
+  options.keepRecords = (flags & ZP_KEEP_RECORDS) != 0;
+  return options;
 }
 
-void RunAdvantage(CChar_Character& character, CObject& record, unsigned flags) {
-  Calculated(speccalc_DoSpecialCalcAdProc(&character, &record, GetSpecialCalculationSwitch(),
-                                          (flags & ZP_KEEP_RECORDS) != 0),
-             record);
-}
-
-void RunSkill(CChar_Character& character, CObject& record) {
-  Calculated(speccalc_DoSpecialCalcSkillProc(&character, &record, GetSpecialCalculationSwitch()), record);
-}
-
-// Files a copy of the record as the host files it, and runs its special calculations.
-void FileRecord(CChar_Character& character, CObject& record, unsigned flags) {
-  if (auto* advantage = DynamicDownCast<CChar_Ad_Disad>(&record)) {
-    const CString& category = advantage->GetCategory();
-    const auto list = ListForCategory(category);
-    if (!list || character.AddAdDisad(category, *advantage) == 0) {
-      Refuse(ZP_ERROR_REFUSED, "the category \"" + BytesToUtf8(category) +
+// An entry point gives 0 when a record was filed only when its calculation failed inside;
+// nothing filed means the character would not take the record.
+void Calculated(const HostOperationResult& done, const CObject& record, zp_strings** changes) {
+  if (done.record == nullptr) {
+    if (const auto* advantage = DynamicDownCast<CChar_Ad_Disad>(const_cast<CObject*>(&record))) {
+      Refuse(ZP_ERROR_REFUSED, "the category \"" + BytesToUtf8(advantage->GetCategory()) +
                                    "\" is none of AD, DISAD, RACAD, RACDISAD, SUPER-AD, SUPER-DISAD");
     }
-    RunAdvantage(character, *character.GetList(*list).GetLast(), flags);
-  } else if (auto* skill = DynamicDownCast<CChar_Skill_Base>(&record)) {
-    skill->ComputeLevel(character.GetMentalMode(), character.GetCurrentST(), character.GetCurrentDX(),
-                        character.GetCurrentIQ(), character.GetCurrentHT());
-    if (!character.AddSkillFamilyRecord(*skill, "", -1)) {
-      Refuse(ZP_ERROR_REFUSED, std::string("a ") + record.GetClassName() + " is added with its martial-arts style");
-    }
-    const auto list = skill->GetType() == kTagSpell ? CharacterList::Spells : CharacterList::Skills;
-    RunSkill(character, *character.GetList(list).GetLast());
-  } else if (auto* style = DynamicDownCast<CChar_Martial_Arts_Style>(&record)) {
-    character.AddStyle(*style);
-    character.FinishLastStyle();
-  } else if (auto* heading = DynamicDownCast<CChar_Skill_Heading>(&record)) {
-    character.AddHeading(*heading);
-  } else if (auto* older = DynamicDownCast<CChar_Skill>(&record)) {
-    character.AddOlderSkill(*older);
-  } else if (auto* armor = DynamicDownCast<CChar_Equipment_Armor>(&record)) {
-    character.AddArmor(*armor);
-  } else if (auto* weapon = DynamicDownCast<CChar_Equipment_StandardWeapon>(&record)) {
-    character.AddWeapon(*weapon);
-  } else if (auto* item = DynamicDownCast<CChar_Equipment_Base>(&record)) {
-    character.AddEquipment(*item);
-  } else if (auto* note = DynamicDownCast<CChar_Note>(&record)) {
-    character.AddNote(*note);
-  } else if (auto* conveyance = DynamicDownCast<CChar_Transportation>(&record)) {
-    character.AddTransportation(*conveyance);
-  } else {
-    Refuse(ZP_ERROR_ARGUMENT, std::string("a ") + record.GetClassName() + " is not added to a character on its own");
+    Refuse(ZP_ERROR_REFUSED, std::string("a ") + record.GetClassName() + " is added with its martial-arts style");
   }
+  if (done.result == 0) {
+    Refuse(ZP_ERROR_INTERNAL, std::string("the special calculations of a ") + record.GetClassName() + " failed");
+  }
+  HandOutChanges(done, changes);
 }
 
-CString ShownName(CObject& record) {
-  if (auto* advantage = DynamicDownCast<CChar_Ad_Disad>(&record)) return advantage->GetDisplayName();
-  if (auto* skill = DynamicDownCast<CChar_Skill_Base>(&record)) return skill->GetDisplayName();
-  if (auto* heading = DynamicDownCast<CChar_Skill_Heading>(&record)) return heading->GetHeadingText();
-  if (auto* older = DynamicDownCast<CChar_Skill>(&record)) return older->GetName();
-  if (auto* item = DynamicDownCast<CChar_Equipment_Base>(&record)) return item->GetDisplayName();
-  if (auto* style = DynamicDownCast<CChar_Martial_Arts_Style>(&record)) return style->GetName();
-  if (auto* note = DynamicDownCast<CChar_Note>(&record)) return note->GetText();
-  if (auto* conveyance = DynamicDownCast<CChar_Transportation>(&record)) return conveyance->GetText(0);
-  return CString();
-}
-
-struct Attribute {
+struct AttributeName {
   const char* name;
+  Attribute attribute;
   int32_t (CChar_Character::*get)() const;
-  void (CChar_Character::*set)(int32_t);
 };
-constexpr Attribute kAttributes[] = {
-    {"ST", &CChar_Character::GetST, &CChar_Character::SetST},
-    {"DX", &CChar_Character::GetDX, &CChar_Character::SetDX},
-    {"IQ", &CChar_Character::GetIQ, &CChar_Character::SetIQ},
-    {"HT", &CChar_Character::GetHT, &CChar_Character::SetHT},
+constexpr AttributeName kAttributes[] = {
+    {"ST", Attribute::ST, &CChar_Character::GetST},
+    {"DX", Attribute::DX, &CChar_Character::GetDX},
+    {"IQ", Attribute::IQ, &CChar_Character::GetIQ},
+    {"HT", Attribute::HT, &CChar_Character::GetHT},
 };
 
-const Attribute& AttributeNamed(const char* name) {
+const AttributeName& AttributeNamed(const char* name) {
   const std::string wanted = RequiredText(name, "attribute name");
-  for (const Attribute& attribute : kAttributes) {
+  for (const AttributeName& attribute : kAttributes) {
     if (wanted == attribute.name) return attribute;
   }
   Refuse(ZP_ERROR_ARGUMENT, "no attribute is called \"" + wanted + "\" (ST, DX, IQ, HT)");
@@ -290,7 +253,7 @@ const char* zp_list_name(zp_list list) noexcept {
 zp_status zp_character_new(zp_character** character) noexcept {
   return Guarded([&] {
     zp_character*& out = Required(character, "place for the character");
-    out = Wrap(std::make_unique<CChar_Character>()).release();
+    out = Wrap(std::make_unique<CChar_Character>(StartingPoints(GetAppProfile()))).release();
   });
 }
 
@@ -321,7 +284,7 @@ zp_status zp_character_read(const void* bytes, size_t size, zp_character** chara
 zp_status zp_character_from_json(const char* json, zp_character** character) noexcept {
   return Guarded([&] {
     zp_character*& out = Required(character, "place for the character");
-    out = Wrap(CharacterFromJson(ParseJson(json, "character JSON"))).release();
+    out = Wrap(CharacterFromJson(ParseJsonText(json, "character JSON"))).release();
   });
 }
 
@@ -352,8 +315,20 @@ zp_status zp_character_add(zp_character* handle, const char* record_json, unsign
                            zp_strings** changes) noexcept {
   return Guarded([&] {
     CChar_Character& character = Character(handle);
-    const std::unique_ptr<CObject> record = RecordFromJson(ParseJson(record_json, "record"), nullptr, "record");
-    WithChanges(character, changes, [&] { FileRecord(character, *record, flags); });
+    const std::unique_ptr<CObject> record = RecordFromJson(ParseJsonText(record_json, "record"), nullptr, "record");
+    Calculated(AddRecord(character, *record, Options(flags)), *record, changes);
+  });
+}
+
+zp_status zp_character_add_from_book(zp_character* handle, const char* reference_json, unsigned flags,
+                                     zp_strings** changes) noexcept {
+  return Guarded([&] {
+    CChar_Character& character = Character(handle);
+    const Json reference = ParseJsonText(reference_json, "reference");
+    if (!reference.is_object()) Refuse(ZP_ERROR_DATA, "reference: a reference is a JSON object with its \"book\"");
+    const auto [book, choices] = BookChoiceFromJson(JsonFields(reference, "reference"), AllBookKinds());
+    const std::unique_ptr<CObject> record = RecordFromBook(book, choices);
+    Calculated(AddRecord(character, *record, Options(flags)), *record, changes);
   });
 }
 
@@ -362,29 +337,12 @@ zp_status zp_character_special_calc(zp_character* handle, zp_list list, size_t i
   return Guarded([&] {
     CChar_Character& character = Character(handle);
     CObject& record = *RecordAt(character, list, index);
-    WithChanges(character, changes, [&] {
-      switch (ListOf(list)) {
-        case CharacterList::Advantages:
-        case CharacterList::Disadvantages:
-        case CharacterList::SuperAdvantages:
-        case CharacterList::SuperDisadvantages:
-          return RunAdvantage(character, record, flags);
-        case CharacterList::Skills:
-        case CharacterList::Spells:
-          return RunSkill(character, record);
-        default:
-          Refuse(ZP_ERROR_ARGUMENT, std::string("the ") + ListName(ListOf(list)) + " list has no special calculations");
-      }
-    });
+    Calculated(RunSpecialCalculation(character, ListOf(list), index, Options(flags)), record, changes);
   });
 }
 
 zp_status zp_character_remove(zp_character* handle, zp_list list, size_t index) noexcept {
-  return Guarded([&] {
-    CChar_Character& character = Character(handle);
-    RecordAt(character, list, index);
-    character.RemoveRecord(ListOf(list), index);
-  });
+  return Guarded([&] { RemoveRecord(Character(handle), ListOf(list), index); });
 }
 
 zp_status zp_character_buy_off(zp_character* handle, size_t index) noexcept {
@@ -396,7 +354,7 @@ zp_status zp_character_buy_off(zp_character* handle, size_t index) noexcept {
     int bought = 0;
     {
       CMessageCollector collector;
-      bought = character.BuyOffDisadvantage(index);
+      bought = BuyOffDisadvantage(character, index).result;
       shown = collector.Messages();
     }
     std::string refusal = "the disadvantage was not bought off";
@@ -412,7 +370,7 @@ zp_status zp_character_buy_off(zp_character* handle, size_t index) noexcept {
 zp_status zp_character_get_attribute(const zp_character* handle, const char* name, long* value) noexcept {
   return Guarded([&] {
     const CChar_Character& character = Character(handle);
-    const Attribute& attribute = AttributeNamed(name);
+    const AttributeName& attribute = AttributeNamed(name);
     Required(value, "place for the value") = (character.*attribute.get)();
   });
 }
@@ -421,22 +379,21 @@ zp_status zp_character_set_attribute(zp_character* handle, const char* name, lon
                                      zp_strings** changes) noexcept {
   return Guarded([&] {
     CChar_Character& character = Character(handle);
-    const Attribute& attribute = AttributeNamed(name);
-    if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max()) {
-      Refuse(ZP_ERROR_ARGUMENT, "the value " + std::to_string(value) + " of " + attribute.name + " is out of range");
-    }
-    WithChanges(character, changes, [&] {
-      const int32_t oldIQ = character.GetCurrentIQ();
-      (character.*attribute.set)(static_cast<int32_t>(value));
-      if (character.GetCurrentIQ() != oldIQ) speccalc_UpdateSpecialIQSkills(oldIQ, character.GetCurrentIQ(), &character);
-    });
+    const AttributeName& attribute = AttributeNamed(name);
+    HandOutChanges(SetAttribute(character, attribute.attribute, CheckedInt32(value, attribute.name)), changes);
   });
 }
 
 zp_status zp_character_update_iq(zp_character* handle, long old_iq, long new_iq, zp_strings** changes) noexcept {
   return Guarded([&] {
     CChar_Character& character = Character(handle);
-    WithChanges(character, changes, [&] { speccalc_UpdateSpecialIQSkills(old_iq, new_iq, &character); });
+    const std::size_t before = character.GetChangeLog().GetSize();
+    speccalc_UpdateSpecialIQSkills(old_iq, new_iq, &character);
+    HostOperationResult done;
+    for (std::size_t i = before; i < character.GetChangeLog().GetSize(); ++i) {
+      done.changes.push_back(character.GetChangeLog().GetAt(i));
+    }
+    HandOutChanges(done, changes);
   });
 }
 

@@ -6,6 +6,10 @@
 #include "model/equipment_armor.h"
 #include "model/equipment_base.h"
 #include "model/martial_arts_style.h"
+#include "model/note.h"
+#include "model/skill_heading.h"
+#include "model/skill_older.h"
+#include "model/transportation.h"
 
 namespace zulparvo {
 
@@ -67,6 +71,10 @@ CString ShownName(CObject& record) {
   if (auto* skill = DynamicDownCast<CChar_Skill_Base>(&record)) return skill->GetDisplayName();
   if (auto* item = DynamicDownCast<CChar_Equipment_Base>(&record)) return item->GetDisplayName();
   if (auto* style = DynamicDownCast<CChar_Martial_Arts_Style>(&record)) return style->GetName();
+  if (auto* heading = DynamicDownCast<CChar_Skill_Heading>(&record)) return heading->GetHeadingText();
+  if (auto* older = DynamicDownCast<CChar_Skill>(&record)) return older->GetName();
+  if (auto* note = DynamicDownCast<CChar_Note>(&record)) return note->GetText();
+  if (auto* conveyance = DynamicDownCast<CChar_Transportation>(&record)) return conveyance->GetText(0);
   return CString();
 }
 
@@ -126,7 +134,24 @@ HostOperationResult AddRecord(CChar_Character& character, const CObject& record,
   if (const auto* skill = KindOf<CChar_Skill_Base>(record)) return AddSkill(character, *skill, options);
   if (const auto* style = KindOf<CChar_Martial_Arts_Style>(record)) return AddStyle(character, *style);
   if (const auto* item = KindOf<CChar_Equipment_Base>(record)) return AddItem(character, *item);
-  throw HostOperationError(std::string("a ") + record.GetClassName() + " is not added this way");
+  // Records without calculations of their own go to their lists as they are.
+  const OperationRecorder recorder(character);
+  CharacterList list = CharacterList::Skills;
+  if (const auto* heading = KindOf<CChar_Skill_Heading>(record)) {
+    character.AddHeading(*heading);
+  } else if (const auto* older = KindOf<CChar_Skill>(record)) {
+    character.AddOlderSkill(*older);
+    list = CharacterList::OlderSkills;
+  } else if (const auto* note = KindOf<CChar_Note>(record)) {
+    character.AddNote(*note);
+    list = CharacterList::Notes;
+  } else if (const auto* conveyance = KindOf<CChar_Transportation>(record)) {
+    character.AddTransportation(*conveyance);
+    list = CharacterList::Transportation;
+  } else {
+    throw HostOperationError(std::string("a ") + record.GetClassName() + " is not added to a character on its own");
+  }
+  return recorder.Finish(1, character.GetList(list).GetLast());
 }
 
 HostOperationResult AddFromBook(CChar_Character& character, const BookReference& reference,

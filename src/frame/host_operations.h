@@ -66,7 +66,8 @@ HostOperationResult AddStyle(CChar_Character& character, const CChar_Martial_Art
 // Files a copy of an item: armor and barding in the armor list, weapons in the weapons
 // list, anything else in the equipment list. Charges nothing.
 HostOperationResult AddItem(CChar_Character& character, const CChar_Equipment_Base& item);
-// One of the four above by the record's class; HostOperationError for any other class.
+// One of the four above by the record's class; a skill heading, an older skill, a note
+// or a conveyance goes to its list as it is; HostOperationError for any other class.
 HostOperationResult AddRecord(CChar_Character& character, const CObject& record, const AddOptions& options = {});
 // The record that the book's row gives (RecordFromBook), added as AddRecord adds it.
 // BookReferenceError when the reference or a choice cannot be followed.
@@ -93,7 +94,8 @@ HostOperationResult BuyOffDisadvantage(CChar_Character& character, std::size_t i
 HostOperationResult RemoveRecord(CChar_Character& character, CharacterList list, std::size_t index);
 
 // The shown name of a record of any class: GetDisplayName of advantages, skills and
-// items, the name of a style; empty for others.
+// items, the name of a style or an older skill, the text of a heading or a note, the
+// first text of a conveyance; empty for others.
 CString ShownName(CObject& record);
 
 }  // namespace zulparvo

@@ -60,12 +60,9 @@ std::vector<uint8_t> WriteCharacter(CChar_Character& character) {
   return ar.TakeBuffer();
 }
 
-std::unique_ptr<CChar_Character> LoadCharacterFile(const std::filesystem::path& path) {
-  const std::string name = path.string();
+std::unique_ptr<CChar_Character> ReadCharacter(std::span<const uint8_t> bytes, const std::string& name) {
   try {
-    return ReadCharacter(ReadFileBytes(path));
-  } catch (const CFileException& error) {
-    throw CCharacterFileException(error.what());
+    return ReadCharacter(bytes);
   } catch (const CArchiveVersionException& error) {
     throw CCharacterFileException(name + ": made by a newer program (" + error.what() +
                                   "); open it with a newer version");
@@ -74,6 +71,16 @@ std::unique_ptr<CChar_Character> LoadCharacterFile(const std::filesystem::path& 
   } catch (const CCharacterFileException& error) {
     throw CCharacterFileException(name + ": not a character file: " + OneLine(error.what()));
   }
+}
+
+std::unique_ptr<CChar_Character> LoadCharacterFile(const std::filesystem::path& path) {
+  std::vector<uint8_t> bytes;
+  try {
+    bytes = ReadFileBytes(path);
+  } catch (const CFileException& error) {
+    throw CCharacterFileException(error.what());
+  }
+  return ReadCharacter(bytes, path.string());
 }
 
 void SaveCharacterFile(const std::filesystem::path& path, CChar_Character& character) {

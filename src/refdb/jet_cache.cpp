@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <xxhash.h>
 
@@ -155,7 +156,9 @@ std::optional<CString> FindOrMakeCopy(const CString& path, const FileSignature& 
 
 Outcome Examine(const CString& path, const FileSignature& signature) {
   Outcome outcome{signature, path, {}, std::chrono::steady_clock::now()};
-  if (!IsJetDatabasePath(path)) return outcome;
+  // Anything but a regular file is left to the open, which refuses it.
+  std::error_code ignored;
+  if (!fs::is_regular_file(path, ignored) || !IsJetDatabasePath(path)) return outcome;
   CString copy;
   if (const std::optional<CString> reason = FindOrMakeCopy(path, signature, copy)) {
     outcome.usable.reset();
@@ -173,12 +176,15 @@ bool IsJetDatabasePath(const CString& path) {
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
   if (std::ranges::find(kJetExtensions, extension) != std::end(kJetExtensions)) return true;
+  // Only a regular file is looked into: opening a FIFO would wait for a writer.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat info {};
   uint8_t start[32] = {};
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return false;
-  const std::size_t got = std::fread(start, 1, sizeof start, file);
-  std::fclose(file);
-  return HasJetHeader({start, got});
+  ssize_t got = 0;
+  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) got = ::pread(fd, start, sizeof start, 0);
+  ::close(fd);
+  return got > 0 && HasJetHeader({start, static_cast<std::size_t>(got)});
 }
 
 CString JetCacheFolder() {

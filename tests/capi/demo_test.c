@@ -30,44 +30,32 @@ static int failures;
 
 #define RECORD(...) #__VA_ARGS__
 
-enum op { SET_ATTRIBUTE, ADD, BUY_OFF, RECOMPUTE };
+enum op { SET_ATTRIBUTE, ADD, FROM_BOOK, BUY_OFF, RECOMPUTE };
 static const struct step {
   enum op op;
-  const char* text; /* the attribute, or the record as JSON */
+  const char* text; /* the attribute, the record as JSON, or the book's entry as JSON */
   long value;       /* the attribute's value, or the disadvantage's index */
 } demo[] = {
     {SET_ATTRIBUTE, "ST", 11},
     {SET_ATTRIBUTE, "DX", 12},
-    {ADD, RECORD({"class": "CChar_Skill_Base", "identifier": 110, "book_code": "B05", "skill_type": 3, "points": 2}), 0},
-    {ADD, RECORD({"class": "CChar_Skill_Base", "identifier": 61, "book_code": "B05", "skill_type": 2, "points": 4}), 0},
-    {ADD, RECORD({"class": "CChar_Skill_Base", "identifier": 122, "book_code": "B05", "skill_type": 2, "points": 1}), 0},
-    {ADD, RECORD({"class": "CChar_Skill_Base", "identifier": 2, "book_code": "B05", "skill_type": 5, "points": 2}), 0},
-    {ADD, RECORD({"class": "CChar_Ad_Disad", "identifier": 10, "book_code": "B01", "category": "RACAD",
-                  "base_cost": 5, "cost": 5}), 0},
-    {ADD, RECORD({"class": "CChar_Ad_Disad", "identifier": 95, "book_code": "B01", "category": "RACAD",
-                  "description": "Born Climber (2)", "integer_key": 110, "text_key": "B05", "base_cost": 4,
-                  "cost": 4}), 0},
-    {ADD, RECORD({"class": "CChar_Ad_Disad", "identifier": 1, "book_code": "B05", "category": "AD",
-                  "base_cost": 15, "cost": 15}), 0},
-    {ADD, RECORD({"class": "CChar_Ad_Disad", "identifier": 13, "book_code": "B05", "category": "AD",
-                  "base_cost": 15, "cost": 15}), 0},
-    {ADD, RECORD({"class": "CChar_Ad_Disad", "identifier": 40, "book_code": "B05", "category": "AD",
-                  "base_cost": 10, "cost": 10}), 0},
-    {ADD, RECORD({"class": "CChar_Ad_Disad", "identifier": 42, "book_code": "B05", "category": "AD",
-                  "base_cost": 10, "cost": 10}), 0},
-    {ADD, RECORD({"class": "CChar_Skill_Spell", "identifier": 1, "book_code": "B05", "skill_type": 5, "points": 1}), 0},
-    {ADD, RECORD({"class": "CChar_Skill_Spell", "identifier": 3, "book_code": "B05", "skill_type": 5, "points": 2}), 0},
-    {ADD, RECORD({"class": "CChar_Ad_Disad", "identifier": 28, "book_code": "B05", "category": "AD",
-                  "base_cost": 25, "cost": 25}), 0},
-    {ADD, RECORD({"class": "CChar_Ad_Disad", "identifier": 14, "book_code": "B05", "category": "DISAD",
-                  "base_cost": -5, "cost": -5}), 0},
-    {ADD, RECORD({"class": "CChar_Ad_Disad", "identifier": 42, "book_code": "B05", "category": "DISAD",
-                  "description": "Hobbled Stride, slowed", "base_cost": -5, "cost": -5, "sub_identifier": 1,
-                  "sub_book_code": "B05"}), 0},
-    {ADD, RECORD({"class": "CChar_Ad_Disad", "identifier": 6, "book_code": "B05", "category": "DISAD",
-                  "description": "Slight-Keeper, touchy", "base_cost": -10, "cost": -10, "sub_identifier": 2,
-                  "sub_book_code": "B05"}), 0},
-    {ADD, RECORD({"class": "CChar_Skill_Base", "identifier": 20, "book_code": "B05", "skill_type": 5, "points": 4}), 0},
+    {FROM_BOOK, RECORD({"book": "B05", "name": "Ropestride", "points": 2}), 0},
+    {FROM_BOOK, RECORD({"book": "B05", "name": "Staffplay", "points": 4}), 0},
+    {FROM_BOOK, RECORD({"book": "B05", "name": "Latchpicking", "points": 1}), 0},
+    {FROM_BOOK, RECORD({"book": "B05", "name": "Trail Reckoning", "points": 2}), 0},
+    {FROM_BOOK, RECORD({"book": "B01", "name": "Burrow-Born Knack"}), 0},
+    {FROM_BOOK, RECORD({"book": "B01", "name": "Skill Modifier", "points": 4, "description": "Born Climber (2)",
+                        "skill": {"book": "B05", "name": "Ropestride"}}), 0},
+    {FROM_BOOK, RECORD({"book": "B05", "name": "Featherstep Poise"}), 0},
+    {FROM_BOOK, RECORD({"book": "B05", "name": "Stillwater Nerve"}), 0},
+    {FROM_BOOK, RECORD({"book": "B05", "name": "Knotted Hide"}), 0},
+    {FROM_BOOK, RECORD({"book": "B05", "name": "Honeyvoice Charm"}), 0},
+    {FROM_BOOK, RECORD({"book": "B05", "name": "Kindle Wick", "points": 1}), 0},
+    {FROM_BOOK, RECORD({"book": "B05", "name": "Whisper on the Wind", "points": 2}), 0},
+    {FROM_BOOK, RECORD({"book": "B05", "name": "Wisp-Touched Gift", "points": 25}), 0},
+    {FROM_BOOK, RECORD({"book": "B05", "name": "Flinching Gaze"}), 0},
+    {FROM_BOOK, RECORD({"book": "B05", "name": "Hobbled Stride", "variant": "slowed"}), 0},
+    {FROM_BOOK, RECORD({"book": "B05", "name": "Slight-Keeper", "variant": "touchy"}), 0},
+    {FROM_BOOK, RECORD({"book": "B05", "name": "Star Reckoning", "points": 4}), 0},
     {ADD, RECORD({"class": "CChar_Martial_Arts_Style", "text_1": "Willow Staff",
                   "primary_skills": [{"class": "CChar_Skill_MartialArtsSkill", "identifier": 61,
                                       "book_code": "B05", "skill_type": 2, "points": 2}]}), 0},
@@ -86,6 +74,7 @@ static void build_demo(zp_character* hero) {
     switch (step->op) {
       case SET_ATTRIBUTE: status = zp_character_set_attribute(hero, step->text, step->value, &changes); break;
       case ADD: status = zp_character_add(hero, step->text, 0, &changes); break;
+      case FROM_BOOK: status = zp_character_add_from_book(hero, step->text, 0, &changes); break;
       case BUY_OFF: status = zp_character_buy_off(hero, (size_t)step->value); break;
       case RECOMPUTE: status = zp_character_recompute(hero); break;
     }
@@ -149,7 +138,10 @@ static void check_message_handler(const char* output) {
   zp_character* hero = NULL;
   char* name = NULL;
   CHECK(zp_character_new(&hero) == ZP_OK);
-  CHECK(zp_character_add(hero, demo[2].text, 0, NULL) == ZP_OK);
+  CHECK_FAILS(zp_character_add_from_book(hero, demo[2].text, 0, NULL), ZP_ERROR_REFUSED,
+              "cannot open the reference database");
+  CHECK(zp_character_add(hero, RECORD({"class": "CChar_Skill_Base", "identifier": 110, "book_code": "B05"}), 0,
+                         NULL) == ZP_OK);
   CHECK(zp_character_record_name(hero, ZP_LIST_SKILLS, 0, &name) == ZP_OK);
   CHECK(shown > 0);
   CHECK(zp_set_message_handler(NULL, NULL) == ZP_OK);
@@ -197,7 +189,7 @@ int main(int argc, char** argv) {
   }
   zp_character* hero = NULL;
   CHECK(zp_set_profile(argv[1]) == ZP_OK);
-  CHECK(zp_character_new(&hero) == ZP_OK);
+  CHECK(zp_character_from_json(RECORD({"descriptive_text_1": "Wren of the Willow"}), &hero) == ZP_OK);
   build_demo(hero);
   CHECK(zp_character_save(hero, argv[2]) == ZP_OK);
   check_round_trips(hero);

@@ -46,7 +46,7 @@ class PackageTest(unittest.TestCase):
         run = subprocess.run([os.environ["ZULPARVO_COMMAND"], "--profile", str(DATA / "zulparvo.ini"), "run",
                               str(cls.work / "script.json")], check=True, capture_output=True, text=True)
         cls.command = json.loads(run.stdout)
-        cls.hero = zulparvo.Character()
+        cls.hero = zulparvo.Character.from_json(DEMO["character"])
         cls.changes = run_demo(cls.hero)
 
     @classmethod

@@ -74,7 +74,12 @@ TEST_P(Scenario, StepsDoWhatTheySay) {
     characters.push_back(RecordToJson(const_cast<CChar_Character&>(report.character)));
     logs.emplace_back(report.changes);
   });
-  EXPECT_EQ(result["messages"], Json::array());
+  // The scenarios run without reference databases, which the result tells once per book.
+  Json messages = Json::array();
+  for (const Json& message : result["messages"]) {
+    if (!message["text"].get<std::string>().ends_with("its names cannot be looked up")) messages.push_back(message);
+  }
+  EXPECT_EQ(messages, Json::array());
 
   for (std::size_t i = 0; i < expected.size(); ++i) {
     const Json& step = script["steps"][i];
