@@ -159,13 +159,17 @@ class Character:
 
     # --- records and special calculations; each returns the change messages it made ---
 
-    def add(self, record: Union[dict, str], *, keep_records: bool = False) -> List[str]:
+    def add(self, record: Union[dict, str, None] = None, *, keep_records: bool = False, **entry) -> List[str]:
         """Adds a record as the host does, runs its special calculations and returns the
-        change messages. The record is given whole (its JSON form, with its "class") or as
-        an entry of a book: {"book": "B05", "name": ...} with the player's choices
-        ("level", "points", "description", "variant", "skill", "quantity")."""
-        text = record if isinstance(record, str) else json.dumps(record)
-        fields = json.loads(text) if isinstance(record, str) else record
+        change messages. The record is given whole (its JSON form, with its "class"), or
+        it is an entry of a book, as a dict or as keywords: add(book="B05",
+        name="Staffplay", points=4), with "identifier" instead of "name", the "kind" of
+        entry, and the player's choices "level", "points", "description", "variant",
+        "skill", "quantity" (docs/records-from-books.md)."""
+        if (record is None) == (not entry):
+            raise TypeError("add() takes a record, or the keywords of a book's entry")
+        fields = entry or (json.loads(record) if isinstance(record, str) else record)
+        text = record if isinstance(record, str) else json.dumps(fields)
         from_book = isinstance(fields, dict) and "book" in fields and "class" not in fields
         add = _lib.zp_character_add_from_book if from_book else _lib.zp_character_add
         changes = _native.POINTER_TO_STRINGS()

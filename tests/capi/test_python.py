@@ -24,7 +24,8 @@ def run_demo(character):
     for step in DEMO["steps"]:
         op = step["op"]
         if op in ("add_advantage", "add_skill", "add_style"):
-            changes += character.add(step["record"])
+            record = step["record"]
+            changes += character.add(**record) if "book" in record else character.add(record)
         elif op == "set_attribute":
             changes += character.set_attribute(step["attribute"], step["value"])
         elif op == "buy_off_disadvantage":
@@ -89,6 +90,8 @@ class PackageTest(unittest.TestCase):
                 hero.buy_off(0)
             with self.assertRaisesRegex(zulparvo.Error, "levl"):
                 hero.add({"class": "CChar_Ad_Disad", "levl": 1})
+            with self.assertRaisesRegex(zulparvo.Refused, 'B05 has no entry named "Nope"'):
+                hero.add(book="B05", name="Nope")
             with self.assertRaisesRegex(ValueError, "no_such_list"):
                 hero.count("no_such_list")
         with self.assertRaisesRegex(ValueError, "closed"):
