@@ -226,20 +226,16 @@ void AddShownValues(CObject& record, Json& json) {
   record.VisitFields(visitor);
 }
 
-// The character's name: its first descriptive text.
-std::string CharacterName(const Json& json) { return json.value("descriptive_text_1", ""); }
-
 // Runs `each` for every file; a file that cannot be read is one error line, and the
 // others are still done.
 int ForEachCharacter(const std::vector<std::string>& files,
-                     const std::function<void(const std::string&, CChar_Character&, const CString&, Json&)>& each) {
+                     const std::function<void(const std::string&, CChar_Character&, const CString&)>& each) {
   int status = kExitOk;
   for (const std::string& file : files) {
     try {
       CString version;
       auto character = LoadCharacter(file, &version);
-      Json json = RecordToJson(*character);
-      each(file, *character, version, json);
+      each(file, *character, version);
     } catch (const CCharacterFileException& error) {
       status = Fail(error.what());
     }
@@ -269,9 +265,10 @@ CommandRunner SetUpShow(CLI::App& app, const GlobalOptions& global) {
   return [options, &global] {
     Json all = Json::array();
     std::size_t shown = 0;
-    const auto show = [&](const std::string& file, CChar_Character& character, const CString& version, Json& json) {
-      ReportUnreadableBooks(json, global);
+    const auto show = [&](const std::string& file, CChar_Character& character, const CString& version) {
+      ReportUnreadableBooks(character, global);
       if (options->json) {
+        Json json = RecordToJson(character);
         ShowOtherMessages([&] { AddShownValues(character, json); });
         json["file"] = file;
         json["file_version"] = BytesToUtf8(version);
@@ -280,7 +277,7 @@ CommandRunner SetUpShow(CLI::App& app, const GlobalOptions& global) {
         return;
       }
       std::ostringstream out;
-      const std::string name = CharacterName(json);
+      const std::string name = BytesToUtf8(character.GetDescriptiveText1());
       out << (shown++ == 0 ? "" : "\n") << (name.empty() ? "(a character without a name)" : name) << "\n";
       out << file << ": character file version " << BytesToUtf8(version) << "\n";
       ShowOtherMessages([&] { ShowCharacter(out, character); });
@@ -315,7 +312,7 @@ CommandRunner SetUpExport(CLI::App& app, const GlobalOptions&) {
     Json all = Json::array();
     const int status = ForEachCharacter(
         options->files,
-        [&](const std::string&, CChar_Character&, const CString&, Json& json) { all.push_back(std::move(json)); });
+        [&](const std::string&, CChar_Character& character, const CString&) { all.push_back(RecordToJson(character)); });
     if (!all.empty()) PrintJson(options->files, all);
     return status;
   };

@@ -63,7 +63,7 @@ bool HaveProfile(const GlobalOptions& global, const std::string& without);
 
 // Prints, once per command for each, a line on standard error for every book that the
 // character's records come from and that cannot be read (its code and why).
-void ReportUnreadableBooks(const Json& character, const GlobalOptions& global);
+void ReportUnreadableBooks(CObject& record, const GlobalOptions& global);
 
 // The messages without those of failed database opens (the database's error text and
 // the "Failure to open Database: " after it), which ReportUnreadableBooks tells once.

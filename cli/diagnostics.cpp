@@ -62,9 +62,9 @@ bool HaveProfile(const GlobalOptions& global, const std::string& without) {
   return false;
 }
 
-void ReportUnreadableBooks(const Json& character, const GlobalOptions& global) {
+void ReportUnreadableBooks(CObject& record, const GlobalOptions& global) {
   static std::set<std::string> reported;
-  const std::set<std::string> books = BooksOf(character);
+  const std::set<std::string> books = BooksOf(record);
   if (books.empty()) return;
   if (!global.profileFound) {
     if (reported.insert("").second) HaveProfile(global, "the names of the books' entries cannot be looked up");

@@ -138,7 +138,7 @@ int Remove(const std::string& file, const std::string& listName, std::size_t ind
                   "zulparvo show " + file + " lists them");
     }
     CObject& record = *character->GetList(*list).GetAt(index);
-    ReportUnreadableBooks(RecordToJson(record), global);
+    ReportUnreadableBooks(record, global);
     const CString name = ShownName(record);
     const HostOperationResult done = RemoveRecord(*character, *list, index);
     SaveCharacter(file, *character);

@@ -15,6 +15,7 @@
 #include "model/equipment_base.h"
 #include "model/json/json_fields.h"
 #include "model/martial_arts_style.h"
+#include "platform/field_visitor.h"
 #include "platform/file_io.h"
 #include "platform/message_sink.h"
 #include "platform/profile.h"
@@ -263,18 +264,28 @@ Json MessagesToJson(const std::vector<CMessageCollector::Message>& messages) {
   return out;
 }
 
-void CollectBooks(const Json& value, std::set<std::string>& books) {
-  if (value.is_object()) {
-    for (const auto& [key, field] : value.items()) {
-      if (field.is_string() && key.ends_with("book_code") && IsBookCode(field.get<std::string>())) {
-        books.insert(field.get<std::string>());
-      }
-      CollectBooks(field, books);
-    }
-  } else if (value.is_array()) {
-    for (const Json& element : value) CollectBooks(element, books);
+// Collects the book codes of a record and of the records inside it.
+class BookCollector : public CFieldVisitor {
+ public:
+  explicit BookCollector(std::set<std::string>& books) : m_books(books) {}
+  void Integer(std::string_view, int32_t&) override {}
+  void Real(std::string_view, double&) override {}
+  void Text(std::string_view key, CString& value) override {
+    if (key.ends_with("book_code") && IsBookCode(value)) m_books.insert(value);
   }
-}
+  void TextList(std::string_view, CStringArray&) override {}
+  void List(std::string_view, CObArray& list) override {
+    for (std::size_t i = 0; i < list.GetSize(); ++i) {
+      if (CObject* record = list.GetAt(i)) record->VisitFields(*this);
+    }
+  }
+  void Object(std::string_view, std::unique_ptr<CObject>& value, const CRuntimeClass*) override {
+    if (value) value->VisitFields(*this);
+  }
+
+ private:
+  std::set<std::string>& m_books;
+};
 
 // Puts back the process-wide profile and the host's switch when a script ends.
 class HostSettings {
@@ -296,9 +307,10 @@ class HostSettings {
 
 std::span<const ScriptOp> ScriptOps() { return kScriptOps; }
 
-std::set<std::string> BooksOf(const Json& character) {
+std::set<std::string> BooksOf(CObject& record) {
   std::set<std::string> books;
-  CollectBooks(character, books);
+  BookCollector collector(books);
+  record.VisitFields(collector);
   return books;
 }
 
@@ -398,7 +410,7 @@ Json RunScript(const Json& script, const fs::path& folder, const StepObserver& o
   result["messages"] = MessagesToJson(messages.Messages());
   result["character"] = RecordToJson(*character);
   result["derived"] = DerivedValues(*character);
-  for (const std::string& book : BooksOf(result["character"])) {
+  for (const std::string& book : BooksOf(*character)) {
     const CBookCatalog catalog(book);
     if (catalog.IsOpen()) continue;
     result["messages"].push_back(

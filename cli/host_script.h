@@ -72,7 +72,7 @@ Json RunHostScript(const Json& script, const std::filesystem::path& folder, cons
 // move sums.
 Json DerivedValues(const CChar_Character& character);
 
-// Every book code (B01 ... B59) that the records of a character's JSON carry.
-std::set<std::string> BooksOf(const Json& character);
+// Every book code (B01 ... B59) that the record and the records inside it carry.
+std::set<std::string> BooksOf(CObject& record);
 
 }  // namespace zulparvo::cli

@@ -122,6 +122,8 @@ class CChar_Character : public CZULBaseObject {
   int32_t GetCurrentHT() const;
 
   // --- points ---
+  // The first descriptive text: the character's name.
+  const CString& GetDescriptiveText1() const { return m_descriptiveText1; }
   double GetPointsSpent() const { return m_pointsSpent; }
   double GetPointsAvailable() const { return m_pointsAvailable; }
   void SetPointsSpent(double value) { m_pointsSpent = value; }
