@@ -165,11 +165,12 @@ AddOptions Options(unsigned flags) {
   return options;
 }
 
-// An entry point gives 0 when a record was filed only when its calculation failed inside;
-// nothing filed means the character would not take the record.
-void Calculated(const HostOperationResult& done, const CObject& record, zp_strings** changes) {
+// Hands out the changes of an operation that ran special calculations. A record that
+// the character did not take is a refusal; one whose entry point gave 0 failed inside
+// its calculation.
+void Calculated(const HostOperationResult& done, CObject& record, zp_strings** changes) {
   if (done.record == nullptr) {
-    if (const auto* advantage = DynamicDownCast<CChar_Ad_Disad>(const_cast<CObject*>(&record))) {
+    if (const auto* advantage = DynamicDownCast<CChar_Ad_Disad>(&record)) {
       Refuse(ZP_ERROR_REFUSED, "the category \"" + BytesToUtf8(advantage->GetCategory()) +
                                    "\" is none of AD, DISAD, RACAD, RACDISAD, SUPER-AD, SUPER-DISAD");
     }
