@@ -295,25 +295,32 @@ CommandRunner SetUpExport(CLI::App& app, const GlobalOptions&) {
   app.footer(HelpFooter({"zulparvo export hero.zul > hero.json", "zulparvo export a.zul b.zul | jq '.[].st'"},
                         "docs/json-keys.md"));
   return [options] {
-    if (options->files.size() == 1) {
-      // One character is written as its fields are walked, without a tree.
-      const std::string& file = options->files.front();
+    // Each character is written as its fields are walked, without a tree; several make
+    // an array, each document indented one level more (texts in JSON hold no line breaks).
+    const bool several = options->files.size() > 1;
+    std::size_t written = 0;
+    int status = kExitOk;
+    for (const std::string& file : options->files) {
       try {
         auto character = LoadCharacter(file);
-        WriteRecordJsonText(*character, std::cout);
-        if (!(std::cout << "\n" << std::flush)) return Fail("cannot write the JSON to standard output");
-        return kExitOk;
+        if (!several) {
+          WriteRecordJsonText(*character, std::cout);
+        } else {
+          std::string text = RecordToJsonText(*character);
+          for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 3)) {
+            text.replace(at, 1, "\n  ");
+          }
+          std::cout << (written == 0 ? "[\n  " : ",\n  ") << text;
+        }
+        ++written;
       } catch (const CCharacterFileException& error) {
-        return Fail(error.what());
+        status = Fail(error.what());
       } catch (const JsonError& error) {
-        return Fail(file + ": " + error.what());
+        status = Fail(file + ": " + error.what());
       }
     }
-    Json all = Json::array();
-    const int status = ForEachCharacter(
-        options->files,
-        [&](const std::string&, CChar_Character& character, const CString&) { all.push_back(RecordToJson(character)); });
-    if (!all.empty()) PrintJson(options->files, all);
+    if (several && written > 0) std::cout << "\n]";
+    if (written > 0 && !(std::cout << "\n" << std::flush)) return Fail("cannot write the JSON to standard output");
     return status;
   };
 }
