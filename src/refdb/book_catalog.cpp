@@ -55,7 +55,9 @@ std::vector<CString> BooksNamedByProfile() {
 bool SameEntryName(std::string_view a, std::string_view b) { return std::ranges::equal(a, b, SameLetter); }
 
 bool EntryNameContains(std::string_view name, std::string_view text) {
-  return text.empty() || !std::ranges::search(name, text, SameLetter).empty();
+  // std::search rather than its ranges form, which clang 14 cannot compile with
+  // libstdc++ 12.
+  return std::search(name.begin(), name.end(), text.begin(), text.end(), SameLetter) != name.end();
 }
 
 CBookCatalog::CBookCatalog(const CString& book) {
