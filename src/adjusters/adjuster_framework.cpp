@@ -34,7 +34,7 @@ std::span<CChar_Ad_Disad* const> AdvantageSearch::Entries(const AdvantageRef& ad
       return found.entries;
     }
   }
-  Found& found = m_found.emplace_back(advantage.book, advantage.identifier, advantage.tag);
+  Found& found = m_found.emplace_back(Found{advantage.book, advantage.identifier, advantage.tag, {}});
   // The whole list is walked for every record, so the identifier is compared here, before
   // any call.
   for (const auto& item : ListOf(m_character, advantage)) {
