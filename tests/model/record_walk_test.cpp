@@ -28,19 +28,21 @@ bool IsModelClass(const CRuntimeClass* c) {
 class Filler : public CFieldVisitor {
  public:
   explicit Filler(int first, bool onlyUnstored = false) : m_next(first), m_onlyUnstored(onlyUnstored) {}
-  void Integer(std::string_view, int32_t& value) override { if (Fills()) value = -3 * m_next++; }
-  void Real(std::string_view, double& value) override { if (Fills()) value = m_next++ + 0.25; }
+  void Integer(std::string_view, int32_t& value) override { if (Fills(&value)) value = -3 * m_next++; }
+  void Real(std::string_view, double& value) override { if (Fills(&value)) value = m_next++ + 0.25; }
   void Text(std::string_view key, CString& value) override {
-    if (Fills()) value = std::string(key) + "#" + std::to_string(m_next++);
+    if (Fills(&value)) value = std::string(key) + "#" + std::to_string(m_next++);
   }
-  void TextList(std::string_view, CStringArray& value) override { if (Fills()) value.Add(std::to_string(m_next++)); }
+  void TextList(std::string_view, CStringArray& value) override {
+    if (Fills(&value)) value.Add(std::to_string(m_next++));
+  }
   void List(std::string_view, CObArray& value) override {
-    if (!Fills()) return;
+    if (!Fills(&value)) return;
     for (const auto& record : value) Into(*record);
     if (m_depth < 3) value.Add(Filled(value.GetElementClass()));
   }
   void Object(std::string_view, std::unique_ptr<CObject>& value, const CRuntimeClass* required) override {
-    if (!Fills()) return;
+    if (!Fills(&value)) return;
     if (value) Into(*value);
     if (!value && m_depth < 3) value = Filled(required);
   }
@@ -62,10 +64,15 @@ class Filler : public CFieldVisitor {
     --m_depth;
   }
   std::size_t Fields() const { return m_fields; }
+  std::size_t SharedFields() const { return m_shared; }
 
  private:
-  bool Fills() {
-    if (m_depth == 1) ++m_fields;
+  // Counts the record's own fields, and those that a second key presents again.
+  bool Fills(const void* field) {
+    if (m_depth == 1) {
+      ++m_fields;
+      if (!m_seen.insert(field).second) ++m_shared;
+    }
     return m_onlyUnstored ? m_unstored && m_depth == 1 : !m_unstored;
   }
   int m_next;
@@ -73,6 +80,8 @@ class Filler : public CFieldVisitor {
   bool m_unstored = false;
   int m_depth = 0;
   std::size_t m_fields = 0;
+  std::set<const void*> m_seen;
+  std::size_t m_shared = 0;
 };
 
 class RecordWalk : public ::testing::Test {
@@ -90,6 +99,7 @@ TEST_F(RecordWalk, EveryClassRoundTripsAndCopiesDeeply) {
     const std::unique_ptr<CObject> original = filler.Filled(runtimeClass);
     const Json json = RecordToJson(*original);
     EXPECT_EQ(json.size(), filler.Fields() + 1) << "two fields share a key";
+    EXPECT_EQ(filler.SharedFields(), 0u) << "two keys share a field";
 
     const std::vector<uint8_t> bytes = Store({original.get()});
     CArchive in(bytes);
