@@ -671,7 +671,7 @@ Json ParseJson(std::string_view text) {
   };
   try {
     return Json::parse(text, check);
-  } catch (const Json::parse_error& error) {
+  } catch (const Json::exception& error) {  // a parse error, or a number too large (out_of_range)
     throw JsonError(std::string("not valid JSON: ") + error.what());
   }
 }
