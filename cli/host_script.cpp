@@ -8,7 +8,6 @@
 #include "base/book_codes.h"
 #include "base/text_encoding.h"
 #include "cli/streams.h"
-#include "frame/entry_points.h"
 #include "frame/host_operations.h"
 #include "frame/module.h"
 #include "model/character_file.h"
@@ -153,7 +152,7 @@ StepOutcome SetAttributeStep(StepContext& s) {
 
 StepOutcome UpdateIQSkillsStep(StepContext& s) {
   s.fields.OnlyKeys({"op", "old", "new"});
-  speccalc_UpdateSpecialIQSkills(s.fields.Integer("old"), s.fields.Integer("new"), &s.character);
+  UpdateIQSkills(s.character, s.fields.Integer("old"), s.fields.Integer("new"));
   return {};
 }
 

@@ -387,14 +387,7 @@ zp_status zp_character_set_attribute(zp_character* handle, const char* name, lon
 
 zp_status zp_character_update_iq(zp_character* handle, long old_iq, long new_iq, zp_strings** changes) noexcept {
   return Guarded([&] {
-    CChar_Character& character = Character(handle);
-    const std::size_t before = character.GetChangeLog().GetSize();
-    speccalc_UpdateSpecialIQSkills(old_iq, new_iq, &character);
-    HostOperationResult done;
-    for (std::size_t i = before; i < character.GetChangeLog().GetSize(); ++i) {
-      done.changes.push_back(character.GetChangeLog().GetAt(i));
-    }
-    HandOutChanges(done, changes);
+    HandOutChanges(UpdateIQSkills(Character(handle), old_iq, new_iq), changes);
   });
 }
 

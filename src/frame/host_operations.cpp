@@ -197,6 +197,12 @@ HostOperationResult SetAttribute(CChar_Character& character, Attribute attribute
   return recorder.Finish(1, nullptr);
 }
 
+HostOperationResult UpdateIQSkills(CChar_Character& character, long oldIQ, long newIQ) {
+  const OperationRecorder recorder(character);
+  speccalc_UpdateSpecialIQSkills(oldIQ, newIQ, &character);
+  return recorder.Finish(1, nullptr);
+}
+
 HostOperationResult BuyOffDisadvantage(CChar_Character& character, std::size_t index) {
   CObject* record = RecordAt(character, CharacterList::Disadvantages, index);
   const OperationRecorder recorder(character);

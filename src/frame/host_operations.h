@@ -85,6 +85,10 @@ enum class Attribute { ST, DX, IQ, HT };
 // speccalc_UpdateSpecialIQSkills with the old and new current IQ.
 HostOperationResult SetAttribute(CChar_Character& character, Attribute attribute, int32_t value);
 
+// Calls speccalc_UpdateSpecialIQSkills: the IQ-dependent skill bonuses move from one
+// current IQ to another.
+HostOperationResult UpdateIQSkills(CChar_Character& character, long oldIQ, long newIQ);
+
 // BuyOffDisadvantage on the disadvantage at the index.
 HostOperationResult BuyOffDisadvantage(CChar_Character& character, std::size_t index);
 
