@@ -26,8 +26,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using Fields = JsonFields;
-
 // --- the steps ------------------------------------------------------------------------
 
 // One step of a script being run.
@@ -38,7 +36,7 @@ class StepContext {
 
   // "step 2 (add_skill)", which every error of the step begins with.
   static std::string Place(const Json& step, std::size_t index) {
-    const Fields fields(step, "step " + std::to_string(index + 1));
+    const JsonFields fields(step, "step " + std::to_string(index + 1));
     if (!step.is_object()) fields.Fail("a step is an object with an \"op\"");
     return fields.Place() + " (" + fields.Text("op") + ")";
   }
@@ -51,7 +49,7 @@ class StepContext {
     const Json& value = fields.Field("record");
     if (value.is_object() && value.contains("book") && !value.contains("class")) {
       if (kinds.empty()) fields.Fail("the record is given whole (with its \"class\"), not as an entry of a book");
-      auto [reference, choices] = BookChoiceFromJson(Fields(value, fields.Place() + ".record"), kinds);
+      auto [reference, choices] = BookChoiceFromJson(JsonFields(value, fields.Place() + ".record"), kinds);
       if (!value.contains("kind") && !searched.empty()) reference.kinds.assign(searched.begin(), searched.end());
       try {
         return RecordFromBook(reference, choices);
@@ -84,7 +82,7 @@ class StepContext {
   }
 
   CChar_Character& character;
-  Fields fields;
+  JsonFields fields;
   int apply;
   CString subject;  // the shown name of a record that the step takes away
   bool nameSubject = false;
@@ -353,7 +351,7 @@ Json RunScript(const Json& script, const fs::path& folder, const StepObserver& o
       throw ScriptError("unknown key \"" + key + "\"");
     }
   }
-  const int apply = Fields(script, "script").Switch("apply", 1);
+  const int apply = JsonFields(script, "script").Switch("apply", 1);
   const Json steps = script.value("steps", Json::array());
   if (!steps.is_array()) throw ScriptError("\"steps\" must be a list");
   std::optional<fs::path> save = files.save;

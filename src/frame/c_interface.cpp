@@ -336,9 +336,8 @@ zp_status zp_character_add_from_book(zp_character* handle, const char* reference
 zp_status zp_character_special_calc(zp_character* handle, zp_list list, size_t index, unsigned flags,
                                     zp_strings** changes) noexcept {
   return Guarded([&] {
-    CChar_Character& character = Character(handle);
-    CObject& record = *RecordAt(character, list, index);
-    Calculated(RunSpecialCalculation(character, ListOf(list), index, Options(flags)), record, changes);
+    const HostOperationResult done = RunSpecialCalculation(Character(handle), ListOf(list), index, Options(flags));
+    Calculated(done, *done.record, changes);
   });
 }
 
@@ -349,7 +348,6 @@ zp_status zp_character_remove(zp_character* handle, zp_list list, size_t index) 
 zp_status zp_character_buy_off(zp_character* handle, size_t index) noexcept {
   return Guarded([&] {
     CChar_Character& character = Character(handle);
-    RecordAt(character, ZP_LIST_DISADVANTAGES, index);
     // A refusal is told through the status and its message; other messages are shown.
     std::vector<CMessageCollector::Message> shown;
     int bought = 0;
