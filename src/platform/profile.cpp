@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -26,16 +27,18 @@ struct Setting {
   std::size_t line;
 };
 
-// The numbers of the profile and the range each must lie in.
+// The numbers of the profile, the range each must lie in, and whether it is read as a whole
+// number (GetProfileInt) or as a decimal one (StringtoDouble).
 struct NumberSetting {
   const char* section;
   const char* key;
   double least;
   double most;
+  bool whole;
 };
 constexpr NumberSetting kNumberSettings[] = {
-    {"CHARACTER", "STARTINGPOINTS", 0, 1'000'000},
-    {kLookupSection, kLookupTimeoutKey, 1, 60'000},
+    {"CHARACTER", "STARTINGPOINTS", 0, 1'000'000, false},
+    {kLookupSection, kLookupTimeoutKey, 1, 60'000, true},
 };
 
 std::string Lower(std::string_view text) {
@@ -52,13 +55,39 @@ std::string_view Trim(std::string_view text) {
   return text;
 }
 
-// A number as StringtoDouble reads it, that is there, finite and in its range.
+// The whole number at the start of a value, as GetProfileInt reads it: blanks, an optional
+// sign, digits; what follows the digits is ignored.
+std::optional<int32_t> LeadingInteger(std::string_view value) {
+  std::size_t pos = 0;
+  while (pos < value.size() && (value[pos] == ' ' || value[pos] == '\t')) ++pos;
+  // from_chars takes a "-" but not a "+"; a "+" must be followed by a digit ("+-3" is no number).
+  if (pos < value.size() && value[pos] == '+') {
+    ++pos;
+    if (pos >= value.size() || value[pos] < '0' || value[pos] > '9') return std::nullopt;
+  }
+  int32_t number = 0;
+  const char* first = value.data() + pos;
+  const auto [end, ec] = std::from_chars(first, value.data() + value.size(), number, 10);
+  if (ec != std::errc() || end == first) return std::nullopt;
+  return number;
+}
+
+// A number, read the way its reader reads it, that is there, finite and in its range. A
+// whole number is checked as GetProfileInt will read it, so that "640E-1" is not let
+// through as 64 and then read as 640.
 bool IsNumberInRange(const std::string& value, const NumberSetting& setting) {
   const std::string_view text = Trim(value);
-  const std::size_t first = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
-  const bool begins = first < text.size() && ((text[first] >= '0' && text[first] <= '9') || text[first] == '.');
-  const double number = StringtoDouble(CString(text));
-  return begins && std::isfinite(number) && number >= setting.least && number <= setting.most;
+  double number = 0;
+  if (setting.whole) {
+    const std::optional<int32_t> whole = LeadingInteger(text);
+    if (!whole) return false;
+    number = *whole;
+  } else {
+    const std::size_t first = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+    if (first >= text.size() || !((text[first] >= '0' && text[first] <= '9') || text[first] == '.')) return false;
+    number = StringtoDouble(CString(text));
+  }
+  return std::isfinite(number) && number >= setting.least && number <= setting.most;
 }
 
 }  // namespace
@@ -149,21 +178,7 @@ int32_t CProfile::GetProfileInt(std::string_view section, std::string_view key,
                                 int32_t defaultValue) const {
   const Setting* setting = m_values ? m_values->Find(section, key) : nullptr;
   if (setting == nullptr) return defaultValue;
-  const std::string& value = setting->value;
-
-  size_t pos = 0;
-  while (pos < value.size() && (value[pos] == ' ' || value[pos] == '\t')) ++pos;
-  // from_chars takes a "-" but not a "+"; a "+" must be followed by a digit ("+-3" is no number).
-  if (pos < value.size() && value[pos] == '+') {
-    ++pos;
-    if (pos >= value.size() || value[pos] < '0' || value[pos] > '9') return defaultValue;
-  }
-  int32_t number = 0;
-  const char* first = value.data() + pos;
-  const char* last = value.data() + value.size();
-  const auto [end, ec] = std::from_chars(first, last, number, 10);
-  if (ec != std::errc() || end == first) return defaultValue;
-  return number;
+  return LeadingInteger(setting->value).value_or(defaultValue);
 }
 
 std::filesystem::path CProfile::GetDirectory() const { return m_path.parent_path(); }

@@ -13,6 +13,8 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <span>
+#include <string_view>
 #include <vector>
 
 namespace zulparvo {
@@ -192,6 +194,75 @@ int BindReal(sqlite3_stmt* statement, int parameter, double value) {
   return sqlite3_bind_double(statement, parameter, value);
 }
 
+// The catalog's own table, where libmdb reads it from.
+constexpr int kCatalogPage = 2;
+
+uint32_t Get16(std::span<const unsigned char> bytes, std::size_t at) { return bytes[at] | uint32_t{bytes[at + 1]} << 8; }
+uint32_t Get32(std::span<const unsigned char> bytes, std::size_t at) {
+  return Get16(bytes, at) | Get16(bytes, at + 2) << 16;
+}
+
+// The bytes that libmdb reads for a property value of a type, from the property block
+// itself; nullopt for the types that it reads from its page buffer instead.
+std::optional<uint32_t> PropertyValueSize(int type) {
+  switch (type) {
+    case MDB_BINARY:
+    case MDB_TEXT:
+    case MDB_MEMO:
+      return 0;
+    case MDB_BOOL:
+      return 1;
+    case MDB_DATETIME:
+    case MDB_MONEY:
+    case MDB_NUMERIC:
+    case MDB_OLE:
+      return std::nullopt;
+    default:
+      return static_cast<uint32_t>(std::max(FixedSize(type), 0));
+  }
+}
+
+// One property block (a record of type 0, 1 or 2): its name, then values.
+std::optional<std::string> PropertyBlockProblem(std::span<const unsigned char> block) {
+  if (block.size() < 6 || 6 + std::size_t{Get16(block, 4)} > block.size()) return "a property block is cut short";
+  for (std::size_t at = 6 + Get16(block, 4); at < block.size();) {
+    if (at + 8 > block.size()) return "a property value is cut short";
+    const uint32_t length = Get16(block, at);
+    const uint32_t size = Get16(block, at + 6);
+    if (length < 8 || at + length > block.size()) return "a property value has a wrong length";
+    if (at + 8 + size > block.size()) return "a property value runs past its block";
+    const std::optional<uint32_t> needed = PropertyValueSize(block[at + 3]);
+    if (needed ? size < *needed : at + 8 + 17 > MDB_PGSIZE) return "a property value is shorter than its type";
+    at += length;
+  }
+  return std::nullopt;
+}
+
+// The properties of an object as the catalog stores them ("KKD" or "MR2", then records
+// of a 32-bit length and a type), walked the way libmdb walks them, which loops for ever
+// on a record of length 0 and reads past a record that is longer than what is left.
+std::optional<std::string> PropertiesProblem(std::span<const unsigned char> kkd) {
+  if (kkd.size() < 4) return "its properties are cut short";
+  const std::string_view kind(reinterpret_cast<const char*>(kkd.data()), 4);
+  if (kind != std::string_view("KKD", 4) && kind != std::string_view("MR2", 4)) return std::nullopt;  // passed over
+  for (std::size_t at = 4; at < kkd.size();) {
+    if (at + 6 > kkd.size()) return "its properties are cut short";
+    const uint32_t length = Get32(kkd, at);
+    if (length < 6 || length > kkd.size() - at) return "a record of its properties has a wrong length";
+    const std::span<const unsigned char> body = kkd.subspan(at + 6, length - 6);
+    const uint32_t type = Get16(kkd, at + 4);
+    if (type == 0x80) {  // the names of the properties
+      for (std::size_t name = 0; name < body.size(); name += 2 + Get16(body, name)) {
+        if (name + 2 > body.size() || name + 2 + Get16(body, name) > body.size()) return "a property name is cut short";
+      }
+    } else if (type <= 2) {
+      if (auto problem = PropertyBlockProblem(body)) return problem;
+    }
+    at += length;
+  }
+  return std::nullopt;
+}
+
 JetConversion Failure(std::string error) {
   JetConversion result;
   result.error = std::move(error);
@@ -214,6 +285,7 @@ class Converter {
       return Failure("libmdb is set to write texts as " + std::string(mdb_target_charset(m_mdb)) +
                      ", not UTF-8 (unset MDBICONV)");
     }
+    if (!CatalogPropertiesAreSound()) return Failure("its catalog: " + m_error);
     if (!mdb_read_catalog(m_mdb, MDB_ANY)) return Failure("its catalog cannot be read");
     std::vector<MdbCatalogEntry*> tables;
     std::unique_ptr<MdbTableDef, TableFree> catalog;
@@ -251,14 +323,79 @@ class Converter {
     return false;
   }
 
-  bool CopyTable(MdbCatalogEntry& entry, int64_t& rows) {
-    const std::unique_ptr<MdbTableDef, TableFree> table(mdb_read_table(&entry));
-    if (!table || !mdb_read_columns(table.get())) return Fail("its definition cannot be read");
+  // The columns of a table, read from its definition; empty when it cannot be read.
+  // libmdb finds a table's pages through its usage map, which it reads without looking
+  // at whether there is one.
+  static std::vector<MdbColumn*> Columns(MdbTableDef* table) {
     std::vector<MdbColumn*> columns;
+    if (table == nullptr || table->usage_map == nullptr || !mdb_read_columns(table)) return columns;
     for (unsigned i = 0; i < table->num_cols; ++i) {
       columns.push_back(static_cast<MdbColumn*>(g_ptr_array_index(table->columns, i)));
     }
-    if (columns.empty()) return Fail("it has no columns");
+    return columns;
+  }
+
+  // Calls `row` with the fields of each row, counting them in `rows`; false when a row
+  // cannot be read or `row` returns false. libmdb has read the row into its page buffer;
+  // it is cracked again here for what its bound values do not tell: a NULL apart from an
+  // empty text.
+  template <class Row>
+  bool ForEachRow(MdbTableDef& table, const std::vector<MdbColumn*>& columns, int64_t& rows, Row row) {
+    std::vector<MdbField> fields(columns.size());
+    mdb_rewind_table(&table);
+    while (mdb_fetch_row(&table)) {
+      int start = 0;
+      std::size_t length = 0;
+      if (table.cur_row == 0 || mdb_find_row(m_mdb, static_cast<int>(table.cur_row - 1), &start, &length) != 0 ||
+          mdb_crack_row(&table, start & kOffsetMask, length, fields.data()) < 0) {
+        return Fail("row " + std::to_string(rows + 1) + " cannot be read");
+      }
+      for (const MdbField& field : fields) {
+        if (field.colnum < 0 || static_cast<std::size_t>(field.colnum) >= columns.size()) {
+          return Fail("row " + std::to_string(rows + 1) + " names a column that the table does not have");
+        }
+      }
+      if (!row(fields)) return false;
+      ++rows;
+    }
+    return true;
+  }
+
+  // libmdb reads the properties of every object while it reads the catalog, before
+  // anything can be checked (see PropertiesProblem); the catalog's table is read here
+  // first, and each object's properties walked.
+  bool CatalogPropertiesAreSound() {
+    MdbCatalogEntry entry{};
+    entry.mdb = m_mdb;
+    entry.object_type = MDB_TABLE;
+    entry.table_pg = kCatalogPage;
+    std::snprintf(entry.object_name, sizeof entry.object_name, "%s", "MSysObjects");
+    const std::unique_ptr<MdbTableDef, TableFree> table(mdb_read_table(&entry));
+    const std::vector<MdbColumn*> columns = Columns(table.get());
+    if (columns.empty()) return Fail("it cannot be read");
+    const auto properties = std::find_if(columns.begin(), columns.end(), [](const MdbColumn* column) {
+      return g_ascii_strcasecmp(column->name, "LvProp") == 0 && column->col_type == MDB_OLE;
+    });
+    if (properties == columns.end()) return true;  // libmdb refuses such a catalog itself
+    const auto number = static_cast<int>(properties - columns.begin());
+    int64_t rows = 0;
+    return ForEachRow(*table, columns, rows, [&](const std::vector<MdbField>& fields) {
+      const auto field = std::find_if(fields.begin(), fields.end(), [&](const MdbField& f) { return f.colnum == number; });
+      if (field == fields.end() || field->is_null || field->siz == 0) return true;
+      std::vector<unsigned char> value;
+      if (!ReadOle(**properties, *field, value)) return Fail("row " + std::to_string(rows + 1) + ": " + m_error);
+      if (auto problem = PropertiesProblem(value)) {
+        return Fail("row " + std::to_string(rows + 1) + ": " + *problem + ": the file is damaged");
+      }
+      return true;
+    });
+  }
+
+  bool CopyTable(MdbCatalogEntry& entry, int64_t& rows) {
+    const std::unique_ptr<MdbTableDef, TableFree> table(mdb_read_table(&entry));
+    const std::vector<MdbColumn*> columns = Columns(table.get());
+    if (!table) return Fail("its definition cannot be read");
+    if (columns.empty()) return Fail(table->num_cols == 0 ? "it has no columns" : "its definition cannot be read");
 
     const std::string name = Quoted(table->name);
     std::string create = "CREATE TABLE " + name + " (";
@@ -280,31 +417,17 @@ class Converter {
     if (sqlite3_prepare_v2(m_db, (insert + ")").c_str(), -1, &raw, nullptr) != SQLITE_OK) return Fail(SqliteError());
     const Statement statement(raw);
 
-    std::vector<MdbField> fields(columns.size());
-    mdb_rewind_table(table.get());
-    while (mdb_fetch_row(table.get())) {
-      // libmdb has read the row into its page buffer; it is cracked again here for what
-      // its bound values do not tell: a NULL apart from an empty text.
-      int start = 0;
-      std::size_t length = 0;
-      if (table->cur_row == 0 || mdb_find_row(m_mdb, static_cast<int>(table->cur_row - 1), &start, &length) != 0 ||
-          mdb_crack_row(table.get(), start & kOffsetMask, length, fields.data()) < 0) {
-        return Fail("row " + std::to_string(rows + 1) + " cannot be read");
-      }
+    const bool copied = ForEachRow(*table, columns, rows, [&](const std::vector<MdbField>& fields) {
       sqlite3_reset(statement.get());
-      for (std::size_t i = 0; i < fields.size(); ++i) {
-        const MdbField& field = fields[i];
-        if (field.colnum < 0 || static_cast<std::size_t>(field.colnum) >= columns.size()) {
-          return Fail("row " + std::to_string(rows + 1) + " names a column that the table does not have");
-        }
+      for (const MdbField& field : fields) {
         MdbColumn& column = *columns[static_cast<std::size_t>(field.colnum)];
         if (!BindValue(statement.get(), static_cast<int>(field.colnum) + 1, column, field)) {
           return Fail("row " + std::to_string(rows + 1) + ", column \"" + Printable(column.name) + "\": " + m_error);
         }
       }
-      if (sqlite3_step(statement.get()) != SQLITE_DONE) return Fail(SqliteError());
-      ++rows;
-    }
+      return sqlite3_step(statement.get()) == SQLITE_DONE || Fail(SqliteError());
+    });
+    if (!copied) return false;
     // The table's definition counts its rows: fewer rows read means pages that are
     // missing or damaged.
     if (rows != table->num_rows) {
@@ -318,14 +441,8 @@ class Converter {
     // A yes/no column keeps its value in the row's null mask: set means yes.
     if (column.col_type == MDB_BOOL) return Bound(sqlite3_bind_int(statement, parameter, field.is_null ? 0 : 1));
     if (field.is_null) return Bound(sqlite3_bind_null(statement, parameter));
-    const int pageSize = static_cast<int>(m_mdb->fmt->pg_size);
-    const int needed = FixedSize(column.col_type);
-    // An empty memo or OLE object may be stored without its header.
+    if (!InItsPage(column, field)) return false;
     const bool empty = field.siz == 0 && (column.col_type == MDB_MEMO || column.col_type == MDB_OLE);
-    if (field.start < 0 || field.siz < 0 || field.start > pageSize - std::max(field.siz, needed) ||
-        (field.siz < needed && !empty)) {
-      return Fail("the value lies outside its page");
-    }
     if (empty && column.col_type == MDB_MEMO)
       return Bound(sqlite3_bind_text(statement, parameter, "", 0, SQLITE_STATIC));
     if (empty) return Bound(sqlite3_bind_zeroblob(statement, parameter, 0));
@@ -375,6 +492,20 @@ class Converter {
 
   bool Bound(int status) { return status == SQLITE_OK || Fail(SqliteError()); }
 
+  // Whether a value that is not NULL lies inside the page that holds its row, with the
+  // bytes that its type reads. An empty memo or OLE object may be stored without its
+  // header.
+  bool InItsPage(const MdbColumn& column, const MdbField& field) {
+    const int pageSize = static_cast<int>(m_mdb->fmt->pg_size);
+    const int needed = FixedSize(column.col_type);
+    const bool empty = field.siz == 0 && (column.col_type == MDB_MEMO || column.col_type == MDB_OLE);
+    if (field.start < 0 || field.siz < 0 || field.start > pageSize - std::max(field.siz, needed) ||
+        (field.siz < needed && !empty)) {
+      return Fail("the value lies outside its page");
+    }
+    return true;
+  }
+
   // Follows the pages of a memo or OLE value that does not fit its row before libmdb
   // reads it: libmdb would read a page missing from a cut-short file as an empty value,
   // and follow pages that run in a circle for ever.
@@ -415,6 +546,14 @@ class Converter {
   }
 
   bool BindOle(sqlite3_stmt* statement, int parameter, MdbColumn& column, const MdbField& field) {
+    std::vector<unsigned char> value;
+    if (!ReadOle(column, field, value)) return false;
+    return Bound(sqlite3_bind_blob64(statement, parameter, value.data(), value.size(), SQLITE_TRANSIENT));
+  }
+
+  // The bytes of an OLE value whose header lies in libmdb's page buffer, in its page.
+  bool ReadOle(MdbColumn& column, const MdbField& field, std::vector<unsigned char>& value) {
+    if (!InItsPage(column, field)) return false;
     // libmdb reads an OLE value through the column's bound buffer, which first holds the
     // value's header and then each piece read.
     std::array<unsigned char, kLongValueHeader> header;
@@ -426,7 +565,6 @@ class Converter {
     column.bind_ptr = piece.data();
     column.cur_value_start = field.start;
     column.cur_value_len = field.siz;
-    std::vector<unsigned char> value;
     // Each piece is at most a page: libmdb reads no more into the buffer.
     for (std::size_t length = mdb_ole_read(m_mdb, &column, header.data(), piece.size()); length > 0;
          length = mdb_ole_read_next(m_mdb, &column, header.data())) {
@@ -434,7 +572,7 @@ class Converter {
                    piece.begin() + static_cast<std::ptrdiff_t>(std::min(length, piece.size())));
     }
     column.bind_ptr = nullptr;
-    return Bound(sqlite3_bind_blob64(statement, parameter, value.data(), value.size(), SQLITE_TRANSIENT));
+    return true;
   }
 
   MdbHandle* m_mdb;

@@ -92,6 +92,8 @@ TEST_F(ProfileTest, MissingFileIsEmptyAndUnreadableFilesThrowNamingFileAndLine) 
       {"[CHARACTER]\nSTARTINGPOINTS = -5\n", "line 2: STARTINGPOINTS must be a number from 0 to 1000000"},
       {"[Character]\nstartingpoints = many\n", "line 2: STARTINGPOINTS must be a number from 0 to 1000000"},
       {"[LOOKUP]\nTIMEOUT = 0\n", "line 2: TIMEOUT must be a number from 1 to 60000"},
+      // read as a whole number this is 6400031, whatever it is as a decimal one
+      {"[LOOKUP]\nTIMEOUT = +6400031E-4\n", "line 2: TIMEOUT must be a number from 1 to 60000"},
       {"[DIRECTORIES\n", "line 1: a section name without its \"]\""},
       {"[A]\n= v\n", "line 2: a value without a key"},
   };

@@ -308,6 +308,32 @@ TEST(JetCache, DamagedFilesEndInOneClearLine) {
   }
 }
 
+// libmdb reads the properties of every object while it reads the catalog, and loops for
+// ever on a property record of length 0: such files are refused before it reads them.
+TEST(JetConversion, DamagedPropertiesAreRefusedBeforeLibmdbReadsThem) {
+  SKIP_WITHOUT_JET_FIXTURES();
+  const TemporaryFolder folder;
+  // In these two the first properties in the file are those of a catalog row.
+  for (const char* file : {"DateTestDatabase.mdb", "ASampleDatabase.accdb"}) {
+    std::ifstream in(JetFixtures() / file, std::ios::binary);
+    const std::string whole{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::size_t properties = whole.find(std::string("MR2\0", 4));
+    ASSERT_NE(properties, std::string::npos) << file;
+    for (const auto& [damage, length] : {std::pair{"a record of length 0", "\0\0\0\0"}, {"one past the end", "\xf0\xff\xff\0"}}) {
+      SCOPED_TRACE(std::string(file) + ", " + damage);
+      std::string bytes = whole;
+      bytes.replace(properties + 4, 4, length, 4);
+      const fs::path damaged = folder.Path() / file;
+      std::ofstream(damaged, std::ios::binary) << bytes;
+      CString error;
+      EXPECT_FALSE(ConvertJetDatabase(damaged.string(), (folder.Path() / "copy.db").string(), error));
+      EXPECT_NE(error.find("its catalog: row "), CString::npos) << error;
+      EXPECT_NE(error.find("a record of its properties has a wrong length: the file is damaged"), CString::npos)
+          << error;
+    }
+  }
+}
+
 TEST(JetCache, AConverterThatMisbehavesEndsInOneClearLine) {
   const TemporaryFolder folder;
   const struct {

@@ -442,12 +442,15 @@ class TextSource {
     if (value.get_double().get(number) == simdjson::SUCCESS) return number;
     return std::nullopt;
   }
-  // A text without escapes or control characters is taken as it stands in the JSON text,
-  // and only other texts are unescaped into the parser's buffer.
+  // A text without escapes is taken as it stands in the JSON text, and only other texts
+  // are unescaped into the parser's buffer. The token runs to the next structural
+  // character, so its last quote closes the text; the parser has refused control
+  // characters in texts before any value is read.
   std::optional<std::string_view> String(Value& value) {
     const std::string_view token = value.raw_json_token();
     if (token.empty() || token.front() != '"') return std::nullopt;
-    if (const std::optional<std::string_view> plain = PlainString(token.data() + 1)) return plain;
+    const std::size_t close = token.rfind('"');
+    if (close > 0 && token.substr(1, close - 1).find('\\') == std::string_view::npos) return token.substr(1, close - 1);
     std::string_view text;
     Check(value.get_string().get(text));
     return text;
