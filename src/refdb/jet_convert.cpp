@@ -222,9 +222,13 @@ std::optional<uint32_t> PropertyValueSize(int type) {
   }
 }
 
-// One property block (a record of type 0, 1 or 2): its name, then values.
-std::optional<std::string> PropertyBlockProblem(std::span<const unsigned char> block) {
+// One property block (a record of type 0, 1 or 2): its name, then values, each naming
+// its property by its place in `names`. libmdb keeps a block's values in a table by
+// name, and loses the memory of a value whose name comes twice.
+std::optional<std::string> PropertyBlockProblem(std::span<const unsigned char> block,
+                                                const std::vector<std::span<const unsigned char>>& names) {
   if (block.size() < 6 || 6 + std::size_t{Get16(block, 4)} > block.size()) return "a property block is cut short";
+  std::set<std::string_view> named;
   for (std::size_t at = 6 + Get16(block, 4); at < block.size();) {
     if (at + 8 > block.size()) return "a property value is cut short";
     const uint32_t length = Get16(block, at);
@@ -233,6 +237,10 @@ std::optional<std::string> PropertyBlockProblem(std::span<const unsigned char> b
     if (at + 8 + size > block.size()) return "a property value runs past its block";
     const std::optional<uint32_t> needed = PropertyValueSize(block[at + 3]);
     if (needed ? size < *needed : at + 8 + 17 > MDB_PGSIZE) return "a property value is shorter than its type";
+    const uint32_t name = Get16(block, at + 4);
+    if (name < names.size() && !named.emplace(reinterpret_cast<const char*>(names[name].data()), names[name].size()).second) {
+      return "a property comes twice";
+    }
     at += length;
   }
   return std::nullopt;
@@ -245,6 +253,7 @@ std::optional<std::string> PropertiesProblem(std::span<const unsigned char> kkd)
   if (kkd.size() < 4) return "its properties are cut short";
   const std::string_view kind(reinterpret_cast<const char*>(kkd.data()), 4);
   if (kind != std::string_view("KKD", 4) && kind != std::string_view("MR2", 4)) return std::nullopt;  // passed over
+  std::vector<std::span<const unsigned char>> names;
   for (std::size_t at = 4; at < kkd.size();) {
     if (at + 6 > kkd.size()) return "its properties are cut short";
     const uint32_t length = Get32(kkd, at);
@@ -252,11 +261,13 @@ std::optional<std::string> PropertiesProblem(std::span<const unsigned char> kkd)
     const std::span<const unsigned char> body = kkd.subspan(at + 6, length - 6);
     const uint32_t type = Get16(kkd, at + 4);
     if (type == 0x80) {  // the names of the properties
+      names.clear();
       for (std::size_t name = 0; name < body.size(); name += 2 + Get16(body, name)) {
         if (name + 2 > body.size() || name + 2 + Get16(body, name) > body.size()) return "a property name is cut short";
+        names.push_back(body.subspan(name + 2, Get16(body, name)));
       }
     } else if (type <= 2) {
-      if (auto problem = PropertyBlockProblem(body)) return problem;
+      if (auto problem = PropertyBlockProblem(body, names)) return problem;
     }
     at += length;
   }
@@ -383,7 +394,9 @@ class Converter {
       const auto field = std::find_if(fields.begin(), fields.end(), [&](const MdbField& f) { return f.colnum == number; });
       if (field == fields.end() || field->is_null || field->siz == 0) return true;
       std::vector<unsigned char> value;
-      if (!ReadOle(**properties, *field, value)) return Fail("row " + std::to_string(rows + 1) + ": " + m_error);
+      if (!InItsPage(**properties, *field) || !ReadOle(**properties, *field, value)) {
+        return Fail("row " + std::to_string(rows + 1) + ": " + m_error);
+      }
       if (auto problem = PropertiesProblem(value)) {
         return Fail("row " + std::to_string(rows + 1) + ": " + *problem + ": the file is damaged");
       }
@@ -551,9 +564,9 @@ class Converter {
     return Bound(sqlite3_bind_blob64(statement, parameter, value.data(), value.size(), SQLITE_TRANSIENT));
   }
 
-  // The bytes of an OLE value whose header lies in libmdb's page buffer, in its page.
+  // The bytes of an OLE value whose header lies in libmdb's page buffer, inside its page
+  // (InItsPage).
   bool ReadOle(MdbColumn& column, const MdbField& field, std::vector<unsigned char>& value) {
-    if (!InItsPage(column, field)) return false;
     // libmdb reads an OLE value through the column's bound buffer, which first holds the
     // value's header and then each piece read.
     std::array<unsigned char, kLongValueHeader> header;
