@@ -342,7 +342,7 @@ CommandRunner SetUpImport(CLI::App& app, const GlobalOptions&) {
       } else {
         character = LoadCharacterJsonFile(*input);
       }
-      SaveCharacter(*output, *character);
+      SaveCharacter(*output, std::move(character));
       return kExitOk;
     } catch (const CFileException& error) {
       return Fail(error.what());

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <iterator>
 #include <string>
+#include <system_error>
+#include <thread>
 
 #include "model/character_file.h"
 #include "platform/archive.h"
@@ -69,13 +71,34 @@ std::unique_ptr<CChar_Character> LoadCharacter(const std::filesystem::path& path
   return ReadCharacter(bytes, name);
 }
 
-void SaveCharacter(const std::filesystem::path& path, CChar_Character& character) {
-  if (!IsStandardStream(path)) return SaveCharacterFile(path, character);
+namespace {
+
+std::string OutputName(const std::filesystem::path& path) {
+  return IsStandardStream(path) ? "standard output" : path.string();
+}
+
+void WriteCharacterOutput(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
   try {
-    WriteOutput(path, WriteCharacter(character));
+    WriteOutput(path, bytes);
   } catch (const CFileException& error) {
     throw CCharacterFileException(error.what());
   }
+}
+
+}  // namespace
+
+void SaveCharacter(const std::filesystem::path& path, CChar_Character& character) {
+  WriteCharacterOutput(path, WriteCharacter(character, OutputName(path)));
+}
+
+void SaveCharacter(const std::filesystem::path& path, std::unique_ptr<CChar_Character> character) {
+  const std::vector<uint8_t> bytes = WriteCharacter(*character, OutputName(path));
+  std::jthread release;
+  try {
+    release = std::jthread([released = std::move(character)]() mutable { released.reset(); });
+  } catch (const std::system_error&) {  // no thread: the character is freed here, as the thread would have
+  }
+  WriteCharacterOutput(path, bytes);
 }
 
 }  // namespace zulparvo::cli

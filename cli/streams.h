@@ -34,5 +34,9 @@ CString CharacterFileVersion(std::span<const uint8_t> bytes);
 
 // The character file written as WriteOutput writes; errors as LoadCharacter's.
 void SaveCharacter(const std::filesystem::path& path, CChar_Character& character);
+// The same for a character that is not needed afterwards: its records are freed on
+// another thread while the file is written, which for a large character takes about as
+// long.
+void SaveCharacter(const std::filesystem::path& path, std::unique_ptr<CChar_Character> character);
 
 }  // namespace zulparvo::cli

@@ -60,6 +60,14 @@ std::vector<uint8_t> WriteCharacter(CChar_Character& character) {
   return ar.TakeBuffer();
 }
 
+std::vector<uint8_t> WriteCharacter(CChar_Character& character, const std::string& name) {
+  try {
+    return WriteCharacter(character);
+  } catch (const CArchiveException& error) {
+    throw CCharacterFileException(name + ": not written: " + error.what());
+  }
+}
+
 std::unique_ptr<CChar_Character> ReadCharacter(std::span<const uint8_t> bytes, const std::string& name) {
   try {
     return ReadCharacter(bytes);
@@ -85,11 +93,9 @@ std::unique_ptr<CChar_Character> LoadCharacterFile(const std::filesystem::path& 
 
 void SaveCharacterFile(const std::filesystem::path& path, CChar_Character& character) {
   try {
-    WriteFileAtomically(path, WriteCharacter(character));
+    WriteFileAtomically(path, WriteCharacter(character, path.string()));
   } catch (const CFileException& error) {
     throw CCharacterFileException(error.what());
-  } catch (const CArchiveException& error) {
-    throw CCharacterFileException(path.string() + ": not written: " + error.what());
   }
 }
 

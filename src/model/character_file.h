@@ -32,9 +32,10 @@ std::unique_ptr<CChar_Character> ReadCharacter(std::span<const uint8_t> bytes);
 // reader would take back (records nested too deeply, a list where a record belongs).
 std::vector<uint8_t> WriteCharacter(CChar_Character& character);
 
-// ReadCharacter with every error a CCharacterFileException whose message, one line,
-// begins with `name` (the file's, or "standard input").
+// ReadCharacter and WriteCharacter with every error a CCharacterFileException whose
+// message, one line, begins with `name` (the file's, or "standard input").
 std::unique_ptr<CChar_Character> ReadCharacter(std::span<const uint8_t> bytes, const std::string& name);
+std::vector<uint8_t> WriteCharacter(CChar_Character& character, const std::string& name);
 
 // The same for files; every error is a CCharacterFileException whose message, one
 // line, begins with the file's name. A refused save leaves the file as it was.

@@ -269,14 +269,47 @@ void CArchive::WriteCount(std::size_t count) {
   }
 }
 
+std::size_t CArchive::StoreMap::Home(const void* address) const {
+  // Addresses close together have slots close together: records are written in about the
+  // order in which they were made, so the table is walked rather than jumped about in.
+  // Each stretch of addresses as long as the table begins at a place of its own, so that
+  // records of any size and spacing spread over it.
+  const uintptr_t word = reinterpret_cast<uintptr_t>(address) >> 3;
+  return static_cast<std::size_t>(word + (word >> m_bits) * 0x9E3779B97F4A7C15ull) & (m_slots.size() - 1);
+}
+
+uint32_t CArchive::StoreMap::Find(const void* address) const {
+  if (m_slots.empty()) return 0;
+  for (std::size_t at = Home(address);; at = (at + 1) & (m_slots.size() - 1)) {
+    if (m_slots[at].address == address) return m_slots[at].index;
+    if (m_slots[at].address == nullptr) return 0;
+  }
+}
+
+void CArchive::StoreMap::Add(const void* address, uint32_t index) {
+  if (2 * (m_count + 1) > m_slots.size()) Grow();
+  std::size_t at = Home(address);
+  while (m_slots[at].address != nullptr) at = (at + 1) & (m_slots.size() - 1);
+  m_slots[at] = {address, index};
+  ++m_count;
+}
+
+void CArchive::StoreMap::Grow() {
+  std::vector<Slot> old = std::exchange(m_slots, std::vector<Slot>(m_slots.empty() ? 1024 : 2 * m_slots.size()));
+  m_bits = std::countr_zero(m_slots.size());
+  m_count = 0;
+  for (const Slot& slot : old) {
+    if (slot.address != nullptr) Add(slot.address, slot.index);
+  }
+}
+
 void CArchive::WriteClass(const CRuntimeClass* runtimeClass) {
-  const auto known = m_storeMap.find(runtimeClass);
-  if (known != m_storeMap.end()) {
-    if (known->second < wBigObjectTag) {
-      WriteWord(static_cast<uint16_t>(wClassTag | known->second));
+  if (const uint32_t known = m_storeMap.Find(runtimeClass); known != 0) {
+    if (known < wBigObjectTag) {
+      WriteWord(static_cast<uint16_t>(wClassTag | known));
     } else {
       WriteWord(wBigObjectTag);
-      WriteDWord(dwBigClassTag | known->second);
+      WriteDWord(dwBigClassTag | known);
     }
     return;
   }
@@ -285,7 +318,7 @@ void CArchive::WriteClass(const CRuntimeClass* runtimeClass) {
   WriteWord(runtimeClass->m_wSchema);
   WriteWord(static_cast<uint16_t>(nameLength));
   m_buffer.insert(m_buffer.end(), runtimeClass->m_lpszClassName, runtimeClass->m_lpszClassName + nameLength);
-  m_storeMap.emplace(runtimeClass, m_nextIndex++);
+  m_storeMap.Add(runtimeClass, m_nextIndex++);
 }
 
 void CArchive::WriteObject(const CObject* object) {
@@ -293,19 +326,18 @@ void CArchive::WriteObject(const CObject* object) {
     WriteWord(wNullTag);
     return;
   }
-  const auto known = m_storeMap.find(object);
-  if (known != m_storeMap.end()) {
-    if (known->second < wBigObjectTag) {
-      WriteWord(static_cast<uint16_t>(known->second));
+  if (const uint32_t known = m_storeMap.Find(object); known != 0) {
+    if (known < wBigObjectTag) {
+      WriteWord(static_cast<uint16_t>(known));
     } else {
       WriteWord(wBigObjectTag);
-      WriteDWord(known->second);
+      WriteDWord(known);
     }
     return;
   }
   const DepthGuard depth(*this, m_buffer.size());
   WriteClass(object->GetRuntimeClass());
-  m_storeMap.emplace(object, m_nextIndex++);
+  m_storeMap.Add(object, m_nextIndex++);
   // The archive writes through the same operation that reads; storing leaves the
   // object as it was.
   const_cast<CObject*>(object)->Serialize(*this);

@@ -43,7 +43,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/field_visitor.h"
@@ -164,6 +163,28 @@ class CArchive {
   };
   class DepthGuard;
 
+  // The indexes of the classes and objects written, by address. A large character writes
+  // hundreds of thousands of objects; an open table of pairs takes them without a heap
+  // allocation or a division each.
+  class StoreMap {
+   public:
+    // The index stored for the address, or 0 (which no class or object has).
+    uint32_t Find(const void* address) const;
+    void Add(const void* address, uint32_t index);
+
+   private:
+    struct Slot {
+      const void* address = nullptr;
+      uint32_t index = 0;
+    };
+    std::size_t Home(const void* address) const;
+    void Grow();
+
+    std::vector<Slot> m_slots;  // a power of two in size, at most half full
+    int m_bits = 0;             // log2 of the size
+    std::size_t m_count = 0;
+  };
+
   void ExchangeList(CObject& list);
   void Need(std::size_t bytes) const;
   void WriteClass(const CRuntimeClass* runtimeClass);
@@ -180,8 +201,8 @@ class CArchive {
   std::span<const uint8_t> m_data;
   std::size_t m_position = 0;
   uint32_t m_nextIndex = 1;
-  std::unordered_map<const void*, uint32_t> m_storeMap;  // classes and objects written
-  std::vector<LoadEntry> m_loadMap;                      // index 0 stands for no object
+  StoreMap m_storeMap;
+  std::vector<LoadEntry> m_loadMap;  // index 0 stands for no object
   // An earlier object's bytes are being read again for a copy.
   bool m_readingAgain = false;
   int m_depth = 0;

@@ -112,9 +112,9 @@ void AdviseHugePages(void* data, std::size_t size) {
   if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
 }
 
-}  // namespace
-
-std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path, std::uintmax_t maxSize, std::size_t spare) {
+// Reads the whole file into a vector of bytes of either kind.
+template <class Bytes>
+Bytes ReadWhole(const std::filesystem::path& path, std::uintmax_t maxSize, std::size_t spare) {
   // Not blocking in the open, so that a FIFO without a writer reads as empty instead of
   // waiting for one for ever; reads block as usual.
   FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
@@ -136,7 +136,7 @@ std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path, std::uintm
   };
   // A regular file is read straight into its buffer; what a file that grows meanwhile,
   // or a pipe, has more comes in chunks.
-  std::vector<uint8_t> bytes;
+  Bytes bytes;
   const std::size_t expected = S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) : 0;
   bytes.reserve(expected + spare);
   AdviseHugePages(bytes.data(), bytes.capacity());
@@ -157,6 +157,16 @@ std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path, std::uintm
   }
   if (bytes.capacity() - bytes.size() < spare) bytes.reserve(bytes.size() + spare);
   return bytes;
+}
+
+}  // namespace
+
+std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path, std::uintmax_t maxSize, std::size_t spare) {
+  return ReadWhole<std::vector<uint8_t>>(path, maxSize, spare);
+}
+
+UnsetBytes ReadLargeFile(const std::filesystem::path& path, std::uintmax_t maxSize, std::size_t spare) {
+  return ReadWhole<UnsetBytes>(path, maxSize, spare);
 }
 
 void WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes) {

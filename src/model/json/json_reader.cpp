@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <type_traits>
 #include <unordered_map>
 #include <vector>
 
@@ -484,24 +485,27 @@ class TextSource {
     }
     bool AtEnd() const { return m_atEnd; }
     // Whether the key is `key`, compared in the text (where an escaped key is not).
-    bool Is(std::string_view key) const { return m_field.key().unsafe_is_equal(key); }
+    bool Is(std::string_view key) const { return Field().key().unsafe_is_equal(key); }
     std::string_view Key() {
       if (!m_key) {
-        const std::optional<std::string_view> plain = PlainString(m_field.key().raw());
-        m_key = plain ? *plain : m_source.Take(m_field.unescaped_key());
+        const std::optional<std::string_view> plain = PlainString(Field().key().raw());
+        m_key = plain ? *plain : m_source.Take(Field().unescaped_key());
       }
       return *m_key;
     }
-    Value& Current() { return m_field.value(); }
+    Value& Current() { return Field().value(); }
     void Next() {
       ++m_at;
       Load();
     }
 
    private:
+    ondemand::field& Field() { return m_field.value_unsafe(); }
+    const ondemand::field& Field() const { return m_field.value_unsafe(); }
     void Load() {
       for (m_atEnd = !(m_at != m_end); !m_atEnd; m_atEnd = !(m_at != m_end)) {
-        m_field = m_source.Take(*m_at);
+        ::new (static_cast<void*>(&m_field)) simdjson::simdjson_result<ondemand::field>(*m_at);
+        m_source.Check(m_field.error());
         m_key.reset();
         if (!Is("class")) return;
         ++m_at;
@@ -511,7 +515,10 @@ class TextSource {
     TextSource& m_source;
     ondemand::object_iterator m_at;
     ondemand::object_iterator m_end;
-    ondemand::field m_field;
+    // The current field, made in place by the iterator (Load): copied out of a returned
+    // result, it is read back wider than it was written, which stalls on every field.
+    simdjson::simdjson_result<ondemand::field> m_field;
+    static_assert(std::is_trivially_destructible_v<simdjson::simdjson_result<ondemand::field>>);
     std::optional<std::string_view> m_key;  // once asked for
     bool m_atEnd = true;
   };
@@ -630,7 +637,7 @@ std::unique_ptr<CChar_Character> CharacterFromJsonText(std::string_view text) {
 }
 
 std::unique_ptr<CChar_Character> LoadCharacterJsonFile(const std::filesystem::path& path) {
-  const std::vector<uint8_t> bytes = ReadFileBytes(path, kMaxFileSize, simdjson::SIMDJSON_PADDING);
+  const UnsetBytes bytes = ReadLargeFile(path, kMaxFileSize, simdjson::SIMDJSON_PADDING);
   return CharacterFromPaddedText(
       simdjson::padded_string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size(), bytes.capacity()));
 }
