@@ -140,14 +140,16 @@ class FieldCollector : public CFieldVisitor {
   std::vector<std::string>* m_keys;
 };
 
-CString TextFromUtf8(std::string_view utf8, const Place& place) {
+// Stores a UTF-8 text in the 8-bit encoding of character files.
+void StoreText(CString& target, std::string_view utf8, const Place& place) {
   if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-    return CString(utf8);
+    target.assign(utf8);
+    return;
   }
   std::string bad;
   auto bytes = Utf8ToBytes(utf8, &bad);
   if (!bytes) Refuse(place, "the character " + bad + " cannot be stored in a character file");
-  return std::move(*bytes);
+  target = std::move(*bytes);
 }
 
 // ---------------------------------------------------------------------------------
@@ -163,7 +165,7 @@ class Reader {
 
   // A record `nesting` levels below the character; `implied` is its class when the
   // object does not name one.
-  std::unique_ptr<CObject> Record(Value value, const CRuntimeClass* required, const Place& place, int nesting,
+  std::unique_ptr<CObject> Record(Value& value, const CRuntimeClass* required, const Place& place, int nesting,
                                   const CRuntimeClass* implied = nullptr) {
     const JsonType type = m_source.Type(value);
     if (type != JsonType::Object) Refuse(place, "expected a record, found " + TypeName(type));
@@ -263,7 +265,7 @@ class Reader {
   }
 
   // One field of a record that is `nesting` levels deep, of any kind.
-  void Read(int32_t& target, Value value, const Place& place, int, const CRuntimeClass*) {
+  void Read(int32_t& target, Value& value, const Place& place, int, const CRuntimeClass*) {
     const std::optional<int64_t> number = m_source.Int64(value);
     const JsonType type = number ? JsonType::WholeNumber : m_source.Type(value);
     if (type != JsonType::WholeNumber) Refuse(place, "expected a whole number, found " + TypeName(type));
@@ -273,7 +275,7 @@ class Reader {
     target = static_cast<int32_t>(*number);
   }
 
-  void Read(double& target, Value value, const Place& place, int, const CRuntimeClass*) {
+  void Read(double& target, Value& value, const Place& place, int, const CRuntimeClass*) {
     if (const std::optional<double> number = m_source.Double(value)) {
       target = *number;
       return;
@@ -293,36 +295,36 @@ class Reader {
     Refuse(place, "expected a number, found " + TypeName(type));
   }
 
-  void Read(CString& target, Value value, const Place& place, int, const CRuntimeClass*) {
+  void Read(CString& target, Value& value, const Place& place, int, const CRuntimeClass*) {
     const std::optional<std::string_view> text = m_source.String(value);
     if (!text) Refuse(place, "expected a text, found " + TypeName(m_source.Type(value)));
-    target = TextFromUtf8(*text, place);
+    StoreText(target, *text, place);
   }
 
-  void Read(CStringArray& list, Value value, const Place& place, int nesting, const CRuntimeClass*) {
+  void Read(CStringArray& list, Value& value, const Place& place, int nesting, const CRuntimeClass*) {
     ExpectList(value, place, "texts");
     list.RemoveAll();
-    m_source.ForEachElement(value, [&](Value element, std::size_t index) {
+    m_source.ForEachElement(value, [&](Value& element, std::size_t index) {
       CString text;
       Read(text, element, Place{&place, {}, index}, nesting, nullptr);
       list.Add(std::move(text));
     });
   }
 
-  void Read(CObArray& list, Value value, const Place& place, int nesting, const CRuntimeClass*) {
+  void Read(CObArray& list, Value& value, const Place& place, int nesting, const CRuntimeClass*) {
     ExpectList(value, place, "records");
     list.RemoveAll();
-    m_source.ForEachElement(value, [&](Value element, std::size_t index) {
+    m_source.ForEachElement(value, [&](Value& element, std::size_t index) {
       list.Add(Record(element, list.GetElementClass(), Place{&place, {}, index}, nesting + 1));
     });
   }
 
-  void Read(std::unique_ptr<CObject>& slot, Value value, const Place& place, int nesting,
+  void Read(std::unique_ptr<CObject>& slot, Value& value, const Place& place, int nesting,
             const CRuntimeClass* required) {
     slot = m_source.IsNull(value) ? nullptr : Record(value, required, place, nesting + 1);
   }
 
-  void ExpectList(Value value, const Place& place, const char* of) {
+  void ExpectList(Value& value, const Place& place, const char* of) {
     const JsonType type = m_source.Type(value);
     if (type != JsonType::Array) Refuse(place, std::string("expected a list of ") + of + ", found " + TypeName(type));
   }
@@ -528,7 +530,10 @@ class TextSource {
   void ForEachElement(Value& value, Visit visit) {
     ondemand::array array = Take(value.get_array());
     std::size_t index = 0;
-    for (auto element : array) visit(Take(std::move(element)), index++);
+    for (auto element : array) {
+      Value item = Take(std::move(element));
+      visit(item, index++);
+    }
   }
 
   // The document's one value; a character is an object, so any other value is refused
@@ -610,7 +615,8 @@ std::unique_ptr<CChar_Character> CharacterFromPaddedText(simdjson::padded_string
   TextSource source(text, document);
   Reader<TextSource> reader(source);
   const Place root;
-  auto character = reader.Record(source.Root(root), ZP_RUNTIME_CLASS(CChar_Character), root, 0,
+  ondemand::value value = source.Root(root);
+  auto character = reader.Record(value, ZP_RUNTIME_CLASS(CChar_Character), root, 0,
                                  ZP_RUNTIME_CLASS(CChar_Character));
   source.ExpectEnd();
   return AsCharacter(std::move(character));
