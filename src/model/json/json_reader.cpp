@@ -216,14 +216,18 @@ class Reader {
   };
 
   const CRuntimeClass* ClassOf(const ClassKey& key, const CRuntimeClass* required, const Place& place,
-                               const CRuntimeClass* implied) const {
+                               const CRuntimeClass* implied) {
     if (!key.present) {
       if (implied == nullptr) Refuse(place, "a record needs its \"class\"");
       return implied;
     }
     const Place classPlace{&place, "class"};
     if (!key.name) Refuse(classPlace, "expected a class name");
-    const CRuntimeClass* runtimeClass = CRuntimeClass::FromName(*key.name);
+    // The records of a list are mostly of one class: the class found last is tried first.
+    if (m_lastClass == nullptr || *key.name != m_lastClass->m_lpszClassName) {
+      m_lastClass = CRuntimeClass::FromName(*key.name);
+    }
+    const CRuntimeClass* runtimeClass = m_lastClass;
     if (runtimeClass == nullptr || runtimeClass->m_pfnCreateObject == nullptr) {
       Refuse(classPlace, "unknown class \"" + std::string(*key.name) + "\"");
     }
@@ -331,6 +335,7 @@ class Reader {
 
   Source& m_source;
   std::unordered_map<const CRuntimeClass*, ClassKeys> m_classes;
+  const CRuntimeClass* m_lastClass = nullptr;  // found by name last
 };
 
 // ---------------------------------------------------------------------------------
