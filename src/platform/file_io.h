@@ -3,9 +3,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <span>
 #include <stdexcept>
-#include <memory>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -33,7 +33,7 @@ template <class T>
 struct UnsetAllocator : std::allocator<T> {
   UnsetAllocator() = default;
   template <class U>
-  explicit UnsetAllocator(const UnsetAllocator<U>&) noexcept {}
+  UnsetAllocator(const UnsetAllocator<U>&) noexcept {}  // NOLINT: allocators convert implicitly
   template <class U>
   void construct(U* place) noexcept(std::is_nothrow_default_constructible_v<U>) {
     ::new (static_cast<void*>(place)) U;

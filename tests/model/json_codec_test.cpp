@@ -166,6 +166,12 @@ TEST(CharacterJson, BadInputIsRefusedWithItsPlace) {
       {R"({"advantages": [{"class": "CChar_Nothing"}]})", "advantages[0].class: unknown class \"CChar_Nothing\""},
       {R"({"advantages": [{"class": "CChar_Skill_Spell"}]})",
        "advantages[0].class: a CChar_Skill_Spell cannot stand where a CChar_Ad_Disad is expected"},
+      // The class found for one record is not taken for the next unless it is the same,
+      // and is checked against each list's own.
+      {R"({"advantages": [{"class": "CChar_Ad_Disad"}, {"class": "CChar_Nothing"}]})",
+       "advantages[1].class: unknown class \"CChar_Nothing\""},
+      {R"({"advantages": [{"class": "CChar_Ad_Disad"}], "spells": [{"class": "CChar_Ad_Disad"}]})",
+       "spells[0].class: a CChar_Ad_Disad cannot stand where a"},
       {R"({"advantages": [{"class": "CChar_Ad_Disad", "enhancements": [{"class": "CChar_Enhancement_Limitation", "kind": "2"}]}]})",
        "advantages[0].enhancements[0].kind: expected a whole number"},
       {R"({"pd_sources": ["a", 1]})", "pd_sources[1]: expected a text, found a whole number"},
