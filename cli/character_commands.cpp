@@ -335,14 +335,16 @@ CommandRunner SetUpImport(CLI::App& app, const GlobalOptions&) {
   return [input, output] {
     const std::string name = IsStandardStream(*input) ? "standard input" : *input;
     try {
-      std::unique_ptr<CChar_Character> character;
+      // The file is written as the JSON is read: a large character is never whole in memory.
+      std::vector<uint8_t> file;
       if (IsStandardStream(*input)) {
         const auto bytes = ReadInput(*input);
-        character = CharacterFromJsonText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        file = CharacterFileFromJsonText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                                         OutputName(*output));
       } else {
-        character = LoadCharacterJsonFile(*input);
+        file = CharacterFileFromJsonFile(*input, OutputName(*output));
       }
-      SaveCharacter(*output, std::move(character));
+      WriteOutput(*output, file);
       return kExitOk;
     } catch (const CFileException& error) {
       return Fail(error.what());

@@ -4,8 +4,6 @@
 #include <cstdio>
 #include <iterator>
 #include <string>
-#include <system_error>
-#include <thread>
 
 #include "model/character_file.h"
 #include "platform/archive.h"
@@ -71,11 +69,11 @@ std::unique_ptr<CChar_Character> LoadCharacter(const std::filesystem::path& path
   return ReadCharacter(bytes, name);
 }
 
-namespace {
-
 std::string OutputName(const std::filesystem::path& path) {
   return IsStandardStream(path) ? "standard output" : path.string();
 }
+
+namespace {
 
 void WriteCharacterOutput(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
   try {
@@ -89,16 +87,6 @@ void WriteCharacterOutput(const std::filesystem::path& path, std::span<const uin
 
 void SaveCharacter(const std::filesystem::path& path, CChar_Character& character) {
   WriteCharacterOutput(path, WriteCharacter(character, OutputName(path)));
-}
-
-void SaveCharacter(const std::filesystem::path& path, std::unique_ptr<CChar_Character> character) {
-  const std::vector<uint8_t> bytes = WriteCharacter(*character, OutputName(path));
-  std::jthread release;
-  try {
-    release = std::jthread([released = std::move(character)]() mutable { released.reset(); });
-  } catch (const std::system_error&) {  // no thread: the character is freed here, as the thread would have
-  }
-  WriteCharacterOutput(path, bytes);
 }
 
 }  // namespace zulparvo::cli

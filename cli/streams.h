@@ -18,6 +18,9 @@ bool IsStandardStream(const std::filesystem::path& path);
 // CFileException naming the file.
 std::vector<uint8_t> ReadInput(const std::filesystem::path& path);
 
+// The name that errors give the file or stream written.
+std::string OutputName(const std::filesystem::path& path);
+
 // Writes the file atomically (the old one stays whole unless the new one is complete),
 // or the bytes to standard output. Throws CFileException naming the file.
 void WriteOutput(const std::filesystem::path& path, std::span<const uint8_t> bytes);
@@ -34,9 +37,5 @@ CString CharacterFileVersion(std::span<const uint8_t> bytes);
 
 // The character file written as WriteOutput writes; errors as LoadCharacter's.
 void SaveCharacter(const std::filesystem::path& path, CChar_Character& character);
-// The same for a character that is not needed afterwards: its records are freed on
-// another thread while the file is written, which for a large character takes about as
-// long.
-void SaveCharacter(const std::filesystem::path& path, std::unique_ptr<CChar_Character> character);
 
 }  // namespace zulparvo::cli

@@ -56,28 +56,44 @@ bool IsLaterVersion(std::string_view version, std::string_view current) {
   return false;
 }
 
-// Exchanges an object's fields as its field list gives them, following the version
-// marks: when loading, a field is read only where the version read holds it.
-class ArchiveFields final : public CFieldVisitor {
- public:
-  ArchiveFields(CArchive& ar, const CObject& object) : m_ar(ar), m_object(object) {}
+}  // namespace
 
-  void Integer(std::string_view, int32_t& value) override {
+// Exchanges an object's fields as its field list gives them, following the version
+// marks: when loading, a field is read only where the version read holds it. With a
+// source, each field is filled from it before it is written, and a list is written
+// element by element as the source gives them.
+class CArchive::Fields final : public CFieldVisitor {
+ public:
+  Fields(CArchive& ar, const CObject& object, CFieldSource* source)
+      : m_ar(ar), m_object(object), m_source(source) {}
+
+  void Integer(std::string_view key, int32_t& value) override {
+    if (m_source != nullptr) m_source->Integer(key, value);
     if (Stored()) m_ar.Exchange(value);
   }
-  void Real(std::string_view, double& value) override {
+  void Real(std::string_view key, double& value) override {
+    if (m_source != nullptr) m_source->Real(key, value);
     if (Stored()) m_ar.Exchange(value);
   }
-  void Text(std::string_view, CString& value) override {
+  void Text(std::string_view key, CString& value) override {
+    if (m_source != nullptr) m_source->Text(key, value);
     if (Stored()) m_ar.Exchange(value);
   }
-  void TextList(std::string_view, CStringArray& value) override {
+  void TextList(std::string_view key, CStringArray& value) override {
+    if (m_source != nullptr) m_source->TextList(key, value);
     if (Stored()) m_ar.Exchange(value);
   }
-  void List(std::string_view, CObArray& value) override {
-    if (Stored()) m_ar.Exchange(value);
+  void List(std::string_view key, CObArray& value) override {
+    if (m_source == nullptr) {
+      if (Stored()) m_ar.Exchange(value);
+    } else if (Stored()) {
+      m_ar.WriteElements(value, key, *m_source);
+    } else {
+      m_source->List(key, value);
+    }
   }
   void Object(std::string_view key, std::unique_ptr<CObject>& value, const CRuntimeClass* required) override {
+    if (m_source != nullptr) m_source->Object(key, value, required);
     if (Stored()) m_ar.ExchangeRecord(value, required, key);
   }
 
@@ -174,14 +190,13 @@ class ArchiveFields final : public CFieldVisitor {
 
   CArchive& m_ar;
   const CObject& m_object;
+  CFieldSource* m_source;
   CVersionMarker m_marker = CVersionMarker::ClassVersion(1);
   bool m_present = true;      // the current marker is in the bytes (or none was given)
   int32_t m_step = 0;         // the layout step that the marker gives
   Gate m_gate = Gate::All;
   int32_t m_sinceStep = 0;
 };
-
-}  // namespace
 
 bool IsListClass(const CRuntimeClass* runtimeClass) {
   return runtimeClass->IsDerivedFrom(ZP_RUNTIME_CLASS(CObArray)) ||
@@ -326,7 +341,7 @@ void CArchive::WriteObject(const CObject* object) {
     WriteWord(wNullTag);
     return;
   }
-  if (const uint32_t known = m_storeMap.Find(object); known != 0) {
+  if (const uint32_t known = m_source != nullptr ? 0 : m_storeMap.Find(object); known != 0) {
     if (known < wBigObjectTag) {
       WriteWord(static_cast<uint16_t>(known));
     } else {
@@ -337,7 +352,8 @@ void CArchive::WriteObject(const CObject* object) {
   }
   const DepthGuard depth(*this, m_buffer.size());
   WriteClass(object->GetRuntimeClass());
-  m_storeMap.Add(object, m_nextIndex++);
+  if (m_source == nullptr) m_storeMap.Add(object, m_nextIndex);
+  ++m_nextIndex;
   // The archive writes through the same operation that reads; storing leaves the
   // object as it was.
   const_cast<CObject*>(object)->Serialize(*this);
@@ -636,9 +652,40 @@ void CArchive::ExchangeRoot(CObject& root) {
   root.Serialize(*this);
 }
 
+void CArchive::ExchangeRoot(CObject& root, CFieldSource& source) {
+  if (!m_storing) throw std::logic_error("a source fills the fields of a root being written, not read");
+  m_sourceRoot = &root;
+  m_source = &source;
+  ExchangeRoot(root);
+}
+
 void CArchive::ExchangeFields(CObject& object) {
-  ArchiveFields fields(*this, object);
+  Fields fields(*this, object, &object == m_sourceRoot ? m_source : nullptr);
   object.VisitFields(fields);
+}
+
+// A list as WriteObject and CObArray::Serialize write it, with the count written once
+// the source has given every element.
+void CArchive::WriteElements(CObArray& list, std::string_view key, CFieldSource& source) {
+  const DepthGuard depth(*this, m_buffer.size());
+  WriteClass(list.GetRuntimeClass());
+  ++m_nextIndex;
+  const std::size_t countAt = m_buffer.size();
+  WriteWord(0);
+  std::size_t count = 0;
+  source.Elements(key, list, [&](std::unique_ptr<CObject>& element) {
+    ExchangeRecord(element, list.GetElementClass(), kListElement);
+    ++count;
+  });
+  // The count as WriteCount writes it; the long form moves the elements on.
+  if (count > std::numeric_limits<uint32_t>::max()) Fail("a list of " + std::to_string(count) + " elements is too long");
+  const uint16_t word = count < wCountEscape ? static_cast<uint16_t>(count) : wCountEscape;
+  std::memcpy(m_buffer.data() + countAt, &word, sizeof word);
+  if (count < wCountEscape) return;
+  uint8_t wide[sizeof(uint32_t)];
+  const auto count32 = static_cast<uint32_t>(count);
+  std::memcpy(wide, &count32, sizeof wide);
+  m_buffer.insert(m_buffer.begin() + static_cast<std::ptrdiff_t>(countAt + sizeof word), std::begin(wide), std::end(wide));
 }
 
 }  // namespace zulparvo

@@ -38,6 +38,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <stdexcept>
@@ -72,6 +73,17 @@ class CArchiveVersionException : public CArchiveException {
   using CArchiveException::CArchiveException;
 };
 
+// Fills the fields of a record from another form of it (a text) just before a storing
+// archive writes each one (CArchive::ExchangeRoot with a source). As a visitor it fills
+// the field it is shown.
+class CFieldSource : public CFieldVisitor {
+ public:
+  using ElementWriter = std::function<void(std::unique_ptr<CObject>&)>;
+  // Hands the elements of the list to `write` one at a time, in order; each may be freed
+  // once written, so that a list is never whole in memory.
+  virtual void Elements(std::string_view key, CObArray& list, const ElementWriter& write) = 0;
+};
+
 class CArchive {
  public:
   // These numbers are written to disk and must not change.
@@ -84,6 +96,8 @@ class CArchive {
   static constexpr std::size_t kMaxClassNameLength = 64;
   // Objects (lists included) nest at most this deep.
   static constexpr int kMaxDepth = kMaxNestingDepth;
+  // How errors name a list element's slot.
+  static constexpr std::string_view kListElement = "an element of a list";
 
   // An archive that stores into its own buffer.
   CArchive();
@@ -105,6 +119,8 @@ class CArchive {
   void WriteCount(std::size_t count);
   // Writes a reference to the object; the object itself the first time it is seen.
   void WriteObject(const CObject* object);
+  // Makes room for this many bytes, so that a buffer of about that size is not moved as it grows.
+  void Reserve(std::size_t bytes) { m_buffer.reserve(bytes); }
   const std::vector<uint8_t>& GetBuffer() const { return m_buffer; }
   std::vector<uint8_t> TakeBuffer() { return std::move(m_buffer); }
 
@@ -145,6 +161,12 @@ class CArchive {
   // The outermost object's own data, without an object reference before it (a
   // character file holds its character so); it counts as one level of nesting.
   void ExchangeRoot(CObject& root);
+  // Storing: the root as ExchangeRoot writes it, each of its own fields filled by the
+  // source just before it is written, and each list of its own written element by
+  // element as the source gives them. The records are freed once written and a later
+  // one may stand where an earlier one was, so every object is written as a new one:
+  // the root must be a tree (every record read from a text is).
+  void ExchangeRoot(CObject& root, CFieldSource& source);
   // The object's fields as its field list gives them: what CObject::Serialize does.
   void ExchangeFields(CObject& object);
 
@@ -162,6 +184,7 @@ class CArchive {
     const CRuntimeClass* runtimeClass = nullptr;  // the object's class
   };
   class DepthGuard;
+  class Fields;
 
   // The indexes of the classes and objects written, by address. A large character writes
   // hundreds of thousands of objects; an open table of pairs takes them without a heap
@@ -186,6 +209,7 @@ class CArchive {
   };
 
   void ExchangeList(CObject& list);
+  void WriteElements(CObArray& list, std::string_view key, CFieldSource& source);
   void Need(std::size_t bytes) const;
   void WriteClass(const CRuntimeClass* runtimeClass);
   Reference ReadReference(const CRuntimeClass* required);
@@ -206,6 +230,9 @@ class CArchive {
   // An earlier object's bytes are being read again for a copy.
   bool m_readingAgain = false;
   int m_depth = 0;
+  // Storing from a source: the root whose fields it fills; no object is looked up.
+  const CObject* m_sourceRoot = nullptr;
+  CFieldSource* m_source = nullptr;
   // Bytes read plus the bytes read again for copies, and the limit on it.
   std::size_t m_materialised = 0;
   std::size_t m_materialisedLimit = 0;

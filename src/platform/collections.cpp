@@ -41,10 +41,9 @@ std::unique_ptr<CObject> CObArray::RemoveAt(std::size_t index) {
 
 void CObArray::Serialize(CArchive& ar) {
   // The elements are records, never lists.
-  static constexpr std::string_view kElement = "an element of a list";
   if (ar.IsStoring()) {
     ar.WriteCount(m_items.size());
-    for (auto& item : m_items) ar.ExchangeRecord(item, m_pElementClass, kElement);
+    for (auto& item : m_items) ar.ExchangeRecord(item, m_pElementClass, CArchive::kListElement);
   } else {
     // Every element takes at least the two bytes of its object tag.
     const std::size_t count = ar.ReadCount(2);
@@ -53,7 +52,7 @@ void CObArray::Serialize(CArchive& ar) {
     for (std::size_t i = 0; i < count; ++i) {
       const std::size_t offset = ar.GetPosition();
       std::unique_ptr<CObject> item;
-      ar.ExchangeRecord(item, m_pElementClass, kElement);
+      ar.ExchangeRecord(item, m_pElementClass, CArchive::kListElement);
       if (!item) ar.FailAt("element " + std::to_string(i) + " of a list is no object", offset);
       m_items.push_back(std::move(item));
     }

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <filesystem>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "base/text_encoding.h"
 #include "model/ad_disad_object_relationship.h"
@@ -26,6 +28,16 @@ namespace {
 std::string RefusalOf(const std::string& text) {
   try {
     CharacterFromJsonText(text);
+  } catch (const JsonError& error) {
+    return error.what();
+  }
+  return "accepted";
+}
+
+// The same for the character file written as the text is read.
+std::string FileRefusalOf(const std::string& text) {
+  try {
+    CharacterFileFromJsonText(text, "out.zul");
   } catch (const JsonError& error) {
     return error.what();
   }
@@ -132,6 +144,34 @@ TEST(CharacterJson, StreamedTextIsTheTreesDump) {
   EXPECT_GT(characters, 0);
 }
 
+// The character file written as the text is read is the one written after reading it
+// whole: for export's texts, for keys out of order or missing, for one line, and for a
+// list long enough to need the long form of its count.
+TEST(CharacterJson, FileWrittenWhileReadingIsTheFileWrittenAfter) {
+  CMessageCollector quiet;
+  std::vector<std::string> texts = {
+      RecordToJsonText(*AwkwardCharacter()),
+      R"({"st": 12, "\u0064x": 9, "advantages": [{"level": 3, "class": "CChar_Ad_Disad"}], "st": 13})",
+      R"({"advantages": [{"class": "CChar_Ad_Disad", "level": 2}], "dx": 11})",
+      R"({"class": "CChar_Character", "dx": 11, "notes": [], "advantages": [{"class": "CChar_Ad_Disad"}]})",
+      NestedContainers(kMaxRecordNesting),
+  };
+  std::string notes = R"({"notes": [)";
+  for (int i = 0; i < 0x10000; ++i) notes += R"({"class": "CChar_Note"},)";
+  notes.back() = ']';
+  texts.push_back(notes + "}");
+  for (const auto& entry : std::filesystem::directory_iterator(ZULPARVO_FUZZ_CORPUS "/archive")) {
+    try {
+      texts.push_back(RecordToJsonText(*LoadCharacterFile(entry.path())));
+    } catch (const CCharacterFileException&) {
+    }
+  }
+  for (const std::string& text : texts) {
+    SCOPED_TRACE(text.substr(0, 120));
+    EXPECT_EQ(CharacterFileFromJsonText(text, "out.zul"), WriteCharacter(*CharacterFromJsonText(text)));
+  }
+}
+
 TEST(CharacterJson, MissingKeysTakeDefaultsAndKeysMayComeInAnyOrder) {
   const std::string text =
       R"({"st": 12, "\u0064x": 9, "advantages": [{"level": 3, "class": "CChar_Ad_Disad"}], "st": 13} )";
@@ -184,11 +224,13 @@ TEST(CharacterJson, BadInputIsRefusedWithItsPlace) {
     SCOPED_TRACE(c.json);
     EXPECT_NE(RefusalOf(c.json).find(c.refusal), std::string::npos) << RefusalOf(c.json);
     EXPECT_EQ(TreeRefusalOf(c.json), RefusalOf(c.json));
+    EXPECT_EQ(FileRefusalOf(c.json), RefusalOf(c.json));
   }
 }
 
 TEST(CharacterJson, BrokenTextIsRefusedWithItsLineAndColumn) {
   EXPECT_EQ(RefusalOf("{\"st\": 1,\n  \"dx\": 2} x").substr(0, 39), "not valid JSON at line 2, column 12: mo");
+  EXPECT_EQ(FileRefusalOf("{\"st\": 1,\n  \"dx\": 2} x"), RefusalOf("{\"st\": 1,\n  \"dx\": 2} x"));
   EXPECT_EQ(RefusalOf("{\"st\": 1,").substr(0, 14), "not valid JSON");
   EXPECT_EQ(RefusalOf("{\"st\": 01}").substr(0, 14), "not valid JSON");
   EXPECT_EQ(RefusalOf("{\"st\": 1e400}").substr(0, 14), "not valid JSON");
@@ -234,6 +276,7 @@ TEST(DeepJson, DeepDocumentsAreRefusedWithThePlace) {
   EXPECT_EQ(refusal.substr(0, 43), "advantages[0].related_object.related_object");
   EXPECT_NE(refusal.find("records are nested more than 31 deep"), std::string::npos);
   EXPECT_EQ(TreeRefusalOf(tenThousand), refusal);
+  EXPECT_EQ(FileRefusalOf(tenThousand), refusal);
   EXPECT_THROW(ParseJson(NestedContainers(10'000)), JsonError);
 }
 

@@ -17,6 +17,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -65,6 +66,13 @@ std::unique_ptr<CChar_Character> CharacterFromJson(const Json& value);
 std::unique_ptr<CChar_Character> CharacterFromJsonText(std::string_view text);
 // Reads the file; a file that cannot be read is a CFileException.
 std::unique_ptr<CChar_Character> LoadCharacterJsonFile(const std::filesystem::path& path);
+
+// The character file of the character that the JSON text holds: the bytes of
+// WriteCharacter(*CharacterFromJsonText(text), name), with its errors, but written as the
+// text is read, so that the character's records are never all in memory at once.
+std::vector<uint8_t> CharacterFileFromJsonText(std::string_view text, const std::string& name);
+// The same for a JSON file; a file that cannot be read is a CFileException.
+std::vector<uint8_t> CharacterFileFromJsonFile(const std::filesystem::path& path, const std::string& name);
 
 // Parses JSON text into a tree. Broken JSON, and values nested deeper than
 // kMaxJsonNesting, are refused with a JsonError that says where.

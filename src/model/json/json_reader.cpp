@@ -1,7 +1,8 @@
 // Reading records from JSON: from text with simdjson's On Demand parser, which reads the
 // text in one pass without a document tree, and from a tree for host scripts. One reader
 // serves both; it takes each key of an object in the order of the text and finds the
-// field it names in constant time.
+// field it names in constant time. From text it also writes a character file as it reads
+// (import), each record of the character's lists freed once written.
 #include <simdjson.h>
 
 #include <algorithm>
@@ -15,6 +16,8 @@
 
 #include "base/text_encoding.h"
 #include "model/json/json_codec.h"
+#include "model/character_file.h"
+#include "platform/archive.h"
 #include "platform/collections.h"
 #include "platform/field_visitor.h"
 #include "platform/file_io.h"
@@ -167,6 +170,44 @@ class Reader {
   // object does not name one.
   std::unique_ptr<CObject> Record(Value& value, const CRuntimeClass* required, const Place& place, int nesting,
                                   const CRuntimeClass* implied = nullptr) {
+    Opened opened = Open(value, required, place, nesting, implied);
+    // The keys come in the order in which the class presents its fields, as export
+    // writes them, and are read as the fields are presented; keys in another order are
+    // then found by key.
+    InOrder inOrder(*this, opened.cursor, place, nesting);
+    opened.record->VisitFields(inOrder);
+    if (!opened.cursor.AtEnd()) ReadByKey(*opened.runtimeClass, *opened.record, opened.cursor, place, nesting);
+    return std::move(opened.record);
+  }
+
+  // The character file of the character that the value holds, as WriteCharacter writes
+  // the character that Record reads, but written as it is read: the character's own
+  // fields are filled just before the archive writes each, and each record of its lists
+  // is read, written and freed in turn. None when the character's keys are not in the
+  // order of its fields, which Record reads by key after the others.
+  std::optional<std::vector<uint8_t>> CharacterFile(Value& value, const Place& place) {
+    const auto* character = ZP_RUNTIME_CLASS(CChar_Character);
+    Opened opened = Open(value, character, place, 0, character);
+    RootSource fields(*this, opened.cursor, place);
+    CArchive ar;
+    // A character file takes about a fifth of its JSON text as export writes it, more of
+    // a text without indentation: the file is given room for half the text, of which
+    // what is not used is never touched.
+    ar.Reserve(m_source.Size() / 2);
+    ar.ExchangeRoot(*opened.record, fields);
+    if (!opened.cursor.AtEnd()) return std::nullopt;
+    return ar.TakeBuffer();
+  }
+
+ private:
+  struct Opened {
+    std::unique_ptr<CObject> record;  // made, its fields not yet read
+    const CRuntimeClass* runtimeClass;
+    Cursor cursor;                    // at its first key
+  };
+
+  Opened Open(Value& value, const CRuntimeClass* required, const Place& place, int nesting,
+              const CRuntimeClass* implied) {
     const JsonType type = m_source.Type(value);
     if (type != JsonType::Object) Refuse(place, "expected a record, found " + TypeName(type));
     if (nesting > kMaxRecordNesting) {
@@ -174,18 +215,9 @@ class Reader {
     }
     auto&& object = m_source.Object(value);
     const CRuntimeClass* runtimeClass = ClassOf(m_source.Class(object), required, place, implied);
-    std::unique_ptr<CObject> record = runtimeClass->CreateObject();
-    // The keys come in the order in which the class presents its fields, as export
-    // writes them, and are read as the fields are presented; keys in another order are
-    // then found by key.
-    Cursor cursor = m_source.Fields(object);
-    InOrder inOrder(*this, cursor, place, nesting);
-    record->VisitFields(inOrder);
-    if (!cursor.AtEnd()) ReadByKey(*runtimeClass, *record, cursor, place, nesting);
-    return record;
+    return {runtimeClass->CreateObject(), runtimeClass, m_source.Fields(object)};
   }
 
- private:
   // Reads each field that the cursor's key names, and then moves the cursor on.
   class InOrder : public CFieldVisitor {
    public:
@@ -213,6 +245,41 @@ class Reader {
     Cursor& m_cursor;
     const Place& m_place;
     int m_nesting;
+  };
+
+  // The character's own fields as InOrder reads them, filled as the archive writes them;
+  // a list's records are handed to the archive one at a time.
+  class RootSource final : public CFieldSource {
+   public:
+    RootSource(Reader& reader, Cursor& cursor, const Place& place)
+        : m_reader(reader), m_cursor(cursor), m_place(place), m_inOrder(reader, cursor, place, 0) {}
+
+    void Integer(std::string_view key, int32_t& value) override { m_inOrder.Integer(key, value); }
+    void Real(std::string_view key, double& value) override { m_inOrder.Real(key, value); }
+    void Text(std::string_view key, CString& value) override { m_inOrder.Text(key, value); }
+    void TextList(std::string_view key, CStringArray& value) override { m_inOrder.TextList(key, value); }
+    void List(std::string_view key, CObArray& value) override { m_inOrder.List(key, value); }
+    void Object(std::string_view key, std::unique_ptr<CObject>& value, const CRuntimeClass* required) override {
+      m_inOrder.Object(key, value, required);
+    }
+
+    void Elements(std::string_view key, CObArray& list, const ElementWriter& write) override {
+      if (m_cursor.AtEnd() || !m_cursor.Is(key)) return;
+      const Place place{&m_place, key};
+      Value& value = m_cursor.Current();
+      m_reader.ExpectList(value, place, "records");
+      m_reader.m_source.ForEachElement(value, [&](Value& element, std::size_t index) {
+        std::unique_ptr<CObject> record = m_reader.Record(element, list.GetElementClass(), Place{&place, {}, index}, 1);
+        write(record);
+      });
+      m_cursor.Next();
+    }
+
+   private:
+    Reader& m_reader;
+    Cursor& m_cursor;
+    const Place& m_place;
+    InOrder m_inOrder;
   };
 
   const CRuntimeClass* ClassOf(const ClassKey& key, const CRuntimeClass* required, const Place& place,
@@ -418,6 +485,7 @@ class TextSource {
   using Value = ondemand::value;
 
   TextSource(std::string_view text, ondemand::document& document) : m_text(text), m_document(document) {}
+  std::size_t Size() const { return m_text.size(); }
 
   template <class Node>
   JsonType Type(Node& value) {
@@ -627,6 +695,28 @@ std::unique_ptr<CChar_Character> CharacterFromPaddedText(simdjson::padded_string
   return AsCharacter(std::move(character));
 }
 
+// The character file of the text, written as the text is read. Where that cannot be
+// (keys out of order) or the text is refused, the character is read whole and then
+// written, which gives the same file, and the refusals in the order of reading first.
+std::vector<uint8_t> CharacterFileFromPaddedText(simdjson::padded_string_view text, const std::string& name) {
+  try {
+    ondemand::parser parser;
+    ondemand::document document;
+    if (parser.iterate(text).get(document) == simdjson::SUCCESS) {
+      TextSource source(text, document);
+      Reader<TextSource> reader(source);
+      const Place root;
+      ondemand::value value = source.Root(root);
+      std::optional<std::vector<uint8_t>> file = reader.CharacterFile(value, root);
+      source.ExpectEnd();
+      if (file) return std::move(*file);
+    }
+  } catch (const JsonError&) {
+  } catch (const CArchiveException&) {
+  }
+  return WriteCharacter(*CharacterFromPaddedText(text), name);
+}
+
 }  // namespace
 
 std::unique_ptr<CObject> RecordFromJson(const Json& value, const CRuntimeClass* required, const std::string& place) {
@@ -651,6 +741,18 @@ std::unique_ptr<CChar_Character> LoadCharacterJsonFile(const std::filesystem::pa
   const UnsetBytes bytes = ReadLargeFile(path, kMaxFileSize, simdjson::SIMDJSON_PADDING);
   return CharacterFromPaddedText(
       simdjson::padded_string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size(), bytes.capacity()));
+}
+
+std::vector<uint8_t> CharacterFileFromJsonText(std::string_view text, const std::string& name) {
+  const simdjson::padded_string padded(text);
+  return CharacterFileFromPaddedText(padded, name);
+}
+
+std::vector<uint8_t> CharacterFileFromJsonFile(const std::filesystem::path& path, const std::string& name) {
+  const UnsetBytes bytes = ReadLargeFile(path, kMaxFileSize, simdjson::SIMDJSON_PADDING);
+  return CharacterFileFromPaddedText(
+      simdjson::padded_string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size(), bytes.capacity()),
+      name);
 }
 
 Json ParseJson(std::string_view text) {
