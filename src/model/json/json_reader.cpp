@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <type_traits>
@@ -142,6 +143,28 @@ class FieldCollector : public CFieldVisitor {
   std::vector<Field>& m_fields;
   std::vector<std::string>* m_keys;
 };
+
+// Whether the `size` bytes at `a` and at `b` are the same. Keys are short, and for them
+// a call of memcmp costs more than comparing a word or two in place.
+bool SameBytes(const char* a, const char* b, std::size_t size) {
+  const auto word = [](const char* at, auto zero) {
+    std::memcpy(&zero, at, sizeof zero);
+    return zero;
+  };
+  if (size >= 8) {
+    for (std::size_t at = 0; at + 8 < size; at += 8) {
+      if (word(a + at, uint64_t{}) != word(b + at, uint64_t{})) return false;
+    }
+    return word(a + size - 8, uint64_t{}) == word(b + size - 8, uint64_t{});
+  }
+  if (size >= 4) {
+    return word(a, uint32_t{}) == word(b, uint32_t{}) && word(a + size - 4, uint32_t{}) == word(b + size - 4, uint32_t{});
+  }
+  for (std::size_t at = 0; at < size; ++at) {
+    if (a[at] != b[at]) return false;
+  }
+  return true;
+}
 
 // Stores a UTF-8 text in the 8-bit encoding of character files.
 void StoreText(CString& target, std::string_view utf8, const Place& place) {
@@ -560,7 +583,10 @@ class TextSource {
     }
     bool AtEnd() const { return m_atEnd; }
     // Whether the key is `key`, compared in the text (where an escaped key is not).
-    bool Is(std::string_view key) const { return Field().key().unsafe_is_equal(key); }
+    bool Is(std::string_view key) const {
+      const char* raw = Field().key().raw();
+      return raw[key.size()] == '"' && SameBytes(raw, key.data(), key.size());
+    }
     std::string_view Key() {
       if (!m_key) {
         const std::optional<std::string_view> plain = PlainString(Field().key().raw());
