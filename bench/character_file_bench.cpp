@@ -1,6 +1,7 @@
 // Loading and saving a large character: 10,000 skills, 2,000 advantages with two
 // modifiers each, 2,000 spells; and the same character written as JSON text and read from
-// it. Beside them, a plain read of the same file's bytes.
+// it, and the file written as the text is read. Beside them, a plain read of the same
+// file's bytes.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -97,6 +98,17 @@ void BM_ReadJsonText(benchmark::State& state) {
   SetRates(state, text.size());
 }
 BENCHMARK(BM_ReadJsonText)->Unit(benchmark::kMillisecond);
+
+// What import does: the character file written as the JSON text is read.
+void BM_JsonTextToCharacterFile(benchmark::State& state) {
+  const std::string text = RecordToJsonText(*LoadCharacterFile(LargeCharacterFile()));
+  for (auto _ : state) {
+    auto bytes = CharacterFileFromJsonText(text, "bench");
+    benchmark::DoNotOptimize(bytes.data());
+  }
+  SetRates(state, text.size());
+}
+BENCHMARK(BM_JsonTextToCharacterFile)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zulparvo
