@@ -2,9 +2,10 @@
 # or its archive into a target whose property ZULPARVO_STATIC_C_LIBRARIES is ON.
 #
 # The command sets it: before a process runs, the system loads each shared library it
-# names, and on a small machine each costs a command that a script may run many times
-# about a quarter of a millisecond. The shared library libzulparvo and everything else
-# link the shared ones. Where an archive is not installed the shared library is linked.
+# names, which on a small machine costs about a quarter of a millisecond each, and a
+# script may run the command many times. The shared library libzulparvo and everything
+# else link the shared ones. Where an archive is not installed the shared library is
+# linked.
 #
 # zulparvo_c_library(NAME SHARED target ARCHIVES name... [SYSTEM lib...]) makes zulparvo::NAME;
 # the archives are found by file name (libNAME.a) and linked in the order given, then the
