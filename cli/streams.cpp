@@ -73,20 +73,13 @@ std::string OutputName(const std::filesystem::path& path) {
   return IsStandardStream(path) ? "standard output" : path.string();
 }
 
-namespace {
-
-void WriteCharacterOutput(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
+void SaveCharacter(const std::filesystem::path& path, CChar_Character& character) {
+  const std::vector<uint8_t> bytes = WriteCharacter(character, OutputName(path));
   try {
     WriteOutput(path, bytes);
   } catch (const CFileException& error) {
     throw CCharacterFileException(error.what());
   }
-}
-
-}  // namespace
-
-void SaveCharacter(const std::filesystem::path& path, CChar_Character& character) {
-  WriteCharacterOutput(path, WriteCharacter(character, OutputName(path)));
 }
 
 }  // namespace zulparvo::cli

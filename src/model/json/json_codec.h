@@ -64,9 +64,6 @@ std::unique_ptr<CObject> RecordFromJson(const Json& value, const CRuntimeClass* 
 // A character; its "class" may be left out.
 std::unique_ptr<CChar_Character> CharacterFromJson(const Json& value);
 std::unique_ptr<CChar_Character> CharacterFromJsonText(std::string_view text);
-// Reads the file; a file that cannot be read is a CFileException.
-std::unique_ptr<CChar_Character> LoadCharacterJsonFile(const std::filesystem::path& path);
-
 // The character file of the character that the JSON text holds: the bytes of
 // WriteCharacter(*CharacterFromJsonText(text), name), with its errors, but written as the
 // text is read, so that the character's records are never all in memory at once.

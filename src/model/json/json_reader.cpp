@@ -241,10 +241,12 @@ class Reader {
     return {runtimeClass->CreateObject(), runtimeClass, m_source.Fields(object)};
   }
 
-  // Reads each field that the cursor's key names, and then moves the cursor on.
-  class InOrder : public CFieldVisitor {
+  // Reads each field that the cursor's key names, and then moves the cursor on. Base is
+  // the kind of visitor it is: a CFieldSource for the character written as it is read.
+  template <class Base>
+  class InOrderFields : public Base {
    public:
-    InOrder(Reader& reader, Cursor& cursor, const Place& place, int nesting)
+    InOrderFields(Reader& reader, Cursor& cursor, const Place& place, int nesting)
         : m_reader(reader), m_cursor(cursor), m_place(place), m_nesting(nesting) {}
 
     void Integer(std::string_view key, int32_t& value) override { Take(key, value, nullptr); }
@@ -256,10 +258,13 @@ class Reader {
       Take(key, value, required);
     }
 
-   private:
+   protected:
+    // Whether the cursor stands at the key; a key not there is left for ReadByKey.
+    bool At(std::string_view key) const { return !m_cursor.AtEnd() && m_cursor.Is(key); }
+
     template <class Target>
     void Take(std::string_view key, Target& target, const CRuntimeClass* required) {
-      if (m_cursor.AtEnd() || !m_cursor.Is(key)) return;
+      if (!At(key)) return;
       m_reader.Read(target, m_cursor.Current(), Place{&m_place, key}, m_nesting, required);
       m_cursor.Next();
     }
@@ -269,40 +274,28 @@ class Reader {
     const Place& m_place;
     int m_nesting;
   };
+  using InOrder = InOrderFields<CFieldVisitor>;
 
   // The character's own fields as InOrder reads them, filled as the archive writes them;
   // a list's records are handed to the archive one at a time.
-  class RootSource final : public CFieldSource {
+  class RootSource final : public InOrderFields<CFieldSource> {
+    using Fields = InOrderFields<CFieldSource>;
+
    public:
-    RootSource(Reader& reader, Cursor& cursor, const Place& place)
-        : m_reader(reader), m_cursor(cursor), m_place(place), m_inOrder(reader, cursor, place, 0) {}
+    RootSource(Reader& reader, Cursor& cursor, const Place& place) : Fields(reader, cursor, place, 0) {}
 
-    void Integer(std::string_view key, int32_t& value) override { m_inOrder.Integer(key, value); }
-    void Real(std::string_view key, double& value) override { m_inOrder.Real(key, value); }
-    void Text(std::string_view key, CString& value) override { m_inOrder.Text(key, value); }
-    void TextList(std::string_view key, CStringArray& value) override { m_inOrder.TextList(key, value); }
-    void List(std::string_view key, CObArray& value) override { m_inOrder.List(key, value); }
-    void Object(std::string_view key, std::unique_ptr<CObject>& value, const CRuntimeClass* required) override {
-      m_inOrder.Object(key, value, required);
-    }
-
-    void Elements(std::string_view key, CObArray& list, const ElementWriter& write) override {
-      if (m_cursor.AtEnd() || !m_cursor.Is(key)) return;
-      const Place place{&m_place, key};
-      Value& value = m_cursor.Current();
-      m_reader.ExpectList(value, place, "records");
-      m_reader.m_source.ForEachElement(value, [&](Value& element, std::size_t index) {
-        std::unique_ptr<CObject> record = m_reader.Record(element, list.GetElementClass(), Place{&place, {}, index}, 1);
+    void Elements(std::string_view key, CObArray& list, const CFieldSource::ElementWriter& write) override {
+      if (!this->At(key)) return;
+      const Place place{&this->m_place, key};
+      Value& value = this->m_cursor.Current();
+      Reader& reader = this->m_reader;
+      reader.ExpectList(value, place, "records");
+      reader.m_source.ForEachElement(value, [&](Value& element, std::size_t index) {
+        std::unique_ptr<CObject> record = reader.Record(element, list.GetElementClass(), Place{&place, {}, index}, 1);
         write(record);
       });
-      m_cursor.Next();
+      this->m_cursor.Next();
     }
-
-   private:
-    Reader& m_reader;
-    Cursor& m_cursor;
-    const Place& m_place;
-    InOrder m_inOrder;
   };
 
   const CRuntimeClass* ClassOf(const ClassKey& key, const CRuntimeClass* required, const Place& place,
@@ -704,9 +697,11 @@ std::unique_ptr<CChar_Character> AsCharacter(std::unique_ptr<CObject> record) {
   return std::unique_ptr<CChar_Character>(static_cast<CChar_Character*>(record.release()));
 }
 
-// Reads a character from text followed by at least simdjson::SIMDJSON_PADDING bytes
-// that may be read.
-std::unique_ptr<CChar_Character> CharacterFromPaddedText(simdjson::padded_string_view text) {
+// What `read` makes of the document's one value, given the reader, the value and its
+// place; text after the value is refused. The text is followed by at least
+// simdjson::SIMDJSON_PADDING bytes that may be read.
+template <class Read>
+auto ReadDocument(simdjson::padded_string_view text, Read read) {
   ondemand::parser parser;
   ondemand::document document;
   const simdjson::error_code error = parser.iterate(text).get(document);
@@ -715,10 +710,16 @@ std::unique_ptr<CChar_Character> CharacterFromPaddedText(simdjson::padded_string
   Reader<TextSource> reader(source);
   const Place root;
   ondemand::value value = source.Root(root);
-  auto character = reader.Record(value, ZP_RUNTIME_CLASS(CChar_Character), root, 0,
-                                 ZP_RUNTIME_CLASS(CChar_Character));
+  auto result = read(reader, value, root);
   source.ExpectEnd();
-  return AsCharacter(std::move(character));
+  return result;
+}
+
+std::unique_ptr<CChar_Character> CharacterFromPaddedText(simdjson::padded_string_view text) {
+  return ReadDocument(text, [](Reader<TextSource>& reader, ondemand::value& value, const Place& root) {
+    const auto* character = ZP_RUNTIME_CLASS(CChar_Character);
+    return AsCharacter(reader.Record(value, character, root, 0, character));
+  });
 }
 
 // The character file of the text, written as the text is read. Where that cannot be
@@ -726,17 +727,11 @@ std::unique_ptr<CChar_Character> CharacterFromPaddedText(simdjson::padded_string
 // written, which gives the same file, and the refusals in the order of reading first.
 std::vector<uint8_t> CharacterFileFromPaddedText(simdjson::padded_string_view text, const std::string& name) {
   try {
-    ondemand::parser parser;
-    ondemand::document document;
-    if (parser.iterate(text).get(document) == simdjson::SUCCESS) {
-      TextSource source(text, document);
-      Reader<TextSource> reader(source);
-      const Place root;
-      ondemand::value value = source.Root(root);
-      std::optional<std::vector<uint8_t>> file = reader.CharacterFile(value, root);
-      source.ExpectEnd();
-      if (file) return std::move(*file);
-    }
+    std::optional<std::vector<uint8_t>> file =
+        ReadDocument(text, [](Reader<TextSource>& reader, ondemand::value& value, const Place& root) {
+          return reader.CharacterFile(value, root);
+        });
+    if (file) return std::move(*file);
   } catch (const JsonError&) {
   } catch (const CArchiveException&) {
   }
@@ -761,12 +756,6 @@ std::unique_ptr<CChar_Character> CharacterFromJson(const Json& value) {
 std::unique_ptr<CChar_Character> CharacterFromJsonText(std::string_view text) {
   const simdjson::padded_string padded(text);
   return CharacterFromPaddedText(padded);
-}
-
-std::unique_ptr<CChar_Character> LoadCharacterJsonFile(const std::filesystem::path& path) {
-  const UnsetBytes bytes = ReadLargeFile(path, kMaxFileSize, simdjson::SIMDJSON_PADDING);
-  return CharacterFromPaddedText(
-      simdjson::padded_string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size(), bytes.capacity()));
 }
 
 std::vector<uint8_t> CharacterFileFromJsonText(std::string_view text, const std::string& name) {
